@@ -1,0 +1,26 @@
+# The two commands of the README: `make run` and `make test`. Both install
+# what is missing, build a Release build and lay out the run folder
+# build/data (shader sources and the images the viewer reads).
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+
+.PHONY: all deps build run test soak sanitize bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release > $(BUILD_DIR).configure.log 2>&1 || (cat $(BUILD_DIR).configure.log; exit 1)
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@scripts/run-viewer $(BUILD_DIR)
+
+test: build
+	@cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log

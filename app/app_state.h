@@ -1,0 +1,68 @@
+// Shared state of the application shell: the viewer, the toggles, the clock
+// and the frame counter, with the callbacks the toolkit calls.
+#pragma once
+
+// ---- Window ---------------------------------------------------------------
+constexpr int windowWidth = 1280;
+constexpr int windowHeight = 1024;
+constexpr float horizontalFieldOfView = 90.0f;
+constexpr double nearPlane = 1.0;
+constexpr double farPlane = 2500.0;
+// Radians of atan become the full angle in degrees through this factor
+// (2 / the degrees-to-radians factor).
+constexpr double radiansToFullAngle = 114.59155587429832;
+// Dragging turns the view by 1/8 degree per pixel on both axes.
+constexpr float pixelsPerDegree = 8.0f;
+
+// ---- Viewer state and toggles ---------------------------------------------
+// The toggles hold -1 for on and 1 for off, are flipped by negation and are
+// tested for equality with -1.
+constexpr int toggleOn = -1;
+extern float heading; // degrees, 0 looks along +y, growing turns toward +x
+extern float pitch;   // degrees, positive looks down
+extern float lastPointerX;
+extern float lastPointerY;
+extern int shadersEnabled;
+extern int statsVisible;
+// The viewer stands still: nothing writes these during a run.
+extern double cameraX;
+extern double cameraY;
+
+// Button and state codes as the toolkit reports them to onMouse.
+constexpr int leftButton = 0;
+constexpr int buttonDown = 0;
+constexpr int buttonUp = 1;
+constexpr int escapeKey = 27;
+constexpr int spaceKey = 32;
+constexpr int statsKey = 'c';
+
+// ---- Input (input.cpp) -----------------------------------------------------
+float verticalFieldOfView(int width, int height);
+void handleKey(int key);
+void onKeyboard(unsigned char key, int x, int y);
+void onSpecialKey(int key, int x, int y);
+void onMouse(int button, int state, int x, int y);
+void onMotion(int x, int y);
+// Asks the toolkit to draw the window again (reshape.cpp in the viewer).
+void requestRedisplay();
+void onReshape(int width, int height);
+
+// ---- Clock (clock.cpp) -----------------------------------------------------
+extern double startTime;
+double clockSeconds();
+
+// ---- Frame counter (frame_counter.cpp) and overlay (overlay.cpp) -----------
+extern int framesCounted;
+extern int framesPerSecond;
+extern double lastPublishTime;
+constexpr int statsTextSize = 32;
+extern char statsText[statsTextSize];
+// Counts one frame shown at clock reading now and publishes the count once a
+// second has passed since the last publication.
+void countFrame(double now);
+void drawText(int x, int y, const char* text);
+void drawStats();
+
+// ---- Idle tick and start-up (idle.cpp, main.cpp) --------------------------
+void onIdle();
+void initialise();

@@ -1,0 +1,16 @@
+// Wall clock in seconds with millisecond resolution.
+#include <chrono>
+
+#include "app/app_state.h"
+
+double startTime = 0.0;
+
+// Whole seconds plus whole milliseconds, the resolution the wave clock and
+// the frame counter were tuned for.
+double clockSeconds() {
+    using namespace std::chrono;
+    long long milliseconds =
+        duration_cast<std::chrono::milliseconds>(system_clock::now().time_since_epoch()).count();
+    long long seconds = milliseconds / 1000;
+    return static_cast<double>(seconds) + static_cast<double>(milliseconds % 1000) / 1000.0;
+}

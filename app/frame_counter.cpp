@@ -1,0 +1,21 @@
+// The frame counter behind the overlay's fps line.
+#include "app/app_state.h"
+
+int framesCounted = 0;
+int framesPerSecond = 0;
+double lastPublishTime = 0.0;
+char statsText[statsTextSize] = "";
+
+// The published figure is the raw count of frames since the last publication,
+// not divided by the elapsed time: the span is one second or a little more.
+// A clock set back gives a negative span and publishes nothing until it has
+// passed the last publication by a second again.
+void countFrame(double now) {
+    ++framesCounted;
+    double elapsed = now - lastPublishTime;
+    if (elapsed >= 1.0) {
+        lastPublishTime = now;
+        framesPerSecond = framesCounted;
+        framesCounted = 0;
+    }
+}

@@ -1,0 +1,25 @@
+// The one-time start-up sequence: one straight pass, no result tested.
+#include <cstdio>
+#include <ctime>
+
+#include "app/app_state.h"
+#include "ocean/ocean_state.h"
+#include "render/gl_api.h"
+#include "render/render_state.h"
+
+void initialise() {
+    setupSceneState();
+    seedRandom(static_cast<unsigned int>(std::time(nullptr)));
+    normalMapTexture = createNormalMapTexture();
+    normalizeCubeTexture = createNormalizeCubeMap();
+    buildSkyDome(skyDomeRadius, skyDome);
+    skyTexture = loadTexture2D("cloudy1.jpg");
+    initWaveSpectrum();
+    // The wave clock starts here: the cube maps and the shader compilation
+    // below already count as elapsed wave time.
+    startTime = clockSeconds();
+    std::printf("%s", reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
+    envCubeTexture = loadEnvironmentCubeMap();
+    bottomCubeTexture = loadBottomCubeMap();
+    createShaderPrograms();
+}

@@ -1,0 +1,30 @@
+// Image loading: JPEG and DIB (BMP) files decoded into 8-bit pixel buffers,
+// bottom row first, rows tightly packed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// A decoded image: 3 bytes per pixel in red, green, blue order.
+struct RgbImage {
+    int32_t width;
+    int32_t height;
+    unsigned char* pixels;
+};
+
+// ---- JPEG (jpeg_loader.cpp) -----------------------------------------------
+// Shape of the most recent image whose decoding started: bytes per row
+// (width x components) and rows.
+extern int32_t jpegRowBytes;
+extern int32_t jpegImageHeight;
+// Returns a malloc'd buffer, or null when the file cannot be opened. A file
+// that is not JPEG data ends the process with the library's message.
+unsigned char* loadJpegImage(const char* fileName);
+
+// ---- DIB (dib_loader.cpp) -------------------------------------------------
+// While on, every loader failure is shown as a message captioned "Error".
+extern bool errorPopups;
+RgbImage* loadDibImage(const char* fileName);
+RgbImage* loadDibImageWide(const char16_t* fileName);
+// Colour-table length for the information header at infoHeader.
+uint16_t dibColorCount(const unsigned char* infoHeader);

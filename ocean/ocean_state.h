@@ -1,0 +1,102 @@
+// Shared state and constants of the ocean simulation: one 64 x 64 patch of
+// deep-water waves, synthesised every idle tick. Everything here is plain C++
+// with no rendering dependency, so tests can drive it without a window.
+#pragma once
+
+// ---- Grid and patch -------------------------------------------------------
+// Grid indexing of every simulation array: first index i along world x,
+// second index j along world y, row-major with i selecting the row.
+constexpr int gridSize = 64;
+constexpr int centreIndex = gridSize / 2; // index of the zero wave number
+constexpr double patchLength = 128.0;     // world units per patch side
+constexpr double latticeSpacing = patchLength / gridSize;
+constexpr int renderGridSize = gridSize + 1; // plus the seam row and column
+// Multiplies heights when normals are taken and when vertices are drawn; it
+// is never stored into the arrays.
+constexpr double heightScale = 0.1;
+
+// ---- Spectrum and synthesis constants ------------------------------------
+// 9.81 and 0.0008 are the single-precision roundings of those decimals: the
+// sea's energy and phases depend on these exact values.
+constexpr double gravity = static_cast<double>(9.81f);
+constexpr double waveAmplitude = static_cast<double>(0.0008f);
+constexpr double windVelocityX = 5.0;
+constexpr double windVelocityY = 5.0;
+constexpr double dampingLength = 1.0;
+constexpr double timeScale = 1.0;
+constexpr double choppiness = 0.29;
+constexpr double pi = 3.14159265358979323846;
+
+// ---- Records --------------------------------------------------------------
+struct Complex {
+    double re;
+    double im;
+};
+
+struct WaveVector {
+    double kx;
+    double ky;
+    double kLength;
+    double kSquared;
+};
+
+struct Point2d {
+    double x;
+    double y;
+};
+
+struct Vector3d {
+    double x;
+    double y;
+    double z;
+};
+
+// One water tile: the 64 x 64 simulated points plus a seam row and column
+// repeating row 0 and column 0 shifted by one patch length.
+struct RenderGrid {
+    Vector3d positions[renderGridSize][renderGridSize];
+    Vector3d normals[renderGridSize][renderGridSize];
+};
+
+// ---- Simulation arrays (fixed size, alive for the whole run) -------------
+extern WaveVector waveVectors[gridSize][gridSize];
+extern Complex initialSpectrum[gridSize][gridSize];
+extern Complex heightField[gridSize][gridSize];
+extern Complex displacementX[gridSize][gridSize];
+extern Complex displacementY[gridSize][gridSize];
+extern Point2d displacedPositions[gridSize][gridSize];
+extern Vector3d surfaceNormals[gridSize][gridSize];
+extern RenderGrid renderGrid;
+
+// ---- FFT engine (fft.cpp) -------------------------------------------------
+// In-place radix-2 transform of 2^m values; direction 1 is forward (scaled
+// by 1/n), any other value inverse (unscaled). Always returns 1.
+int fft1D(int direction, int m, double* re, double* im);
+// True for the powers of two from 4 upward; always writes m and twoToM.
+bool checkPowerOfTwo(int n, int& m, int& twoToM);
+// Two-dimensional transform over rows of 64 elements; false when a size is
+// refused or scratch memory cannot be obtained.
+bool fft2D(Complex data[][gridSize], int nx, int ny, int direction);
+
+// ---- Random source (random.cpp) -------------------------------------------
+constexpr int randomMaximum = 32767;
+void seedRandom(unsigned int seed);
+int nextRandom(); // uniform over 0..randomMaximum
+
+// ---- Wave spectrum (spectrum.cpp) -----------------------------------------
+double waveSpectrum(double amplitude, const double (&k)[2], const double (&wind)[2]);
+void gaussianPair(double (&out)[2]);
+double uniformRandom();
+void initWaveSpectrum();
+
+// ---- Per-frame synthesis (synthesis.cpp) ----------------------------------
+double checkerSign(int n);
+void evolveSpectrum(double t);
+void computeDisplacement();
+// One whole simulation step at wave time t: evolution, the three inverse
+// transforms, heights and displaced positions, normals and the render grid.
+void simulationStep(double t);
+
+// ---- Normals and render grid (surface.cpp) --------------------------------
+void computeNormals(const Complex (&heights)[gridSize][gridSize]);
+void buildRenderGrid();

@@ -1,0 +1,4 @@
+#include "ocean/ocean_state.h"
+
+void seedRandom(unsigned int) {}
+int nextRandom() { return 0; }

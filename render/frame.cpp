@@ -1,0 +1,20 @@
+// One frame: clear, view values, sky, water, overlay, swap.
+#include <GL/glut.h>
+
+#include "app/app_state.h"
+#include "render/gl_api.h"
+#include "render/render_state.h"
+
+void displayFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    computeViewValues(cameraX, cameraY, heading);
+    drawSkyDome();
+    drawWaterTiles();
+    // Last, so that the counters lie on top of the scene.
+    if (statsVisible == toggleOn)
+        drawStats();
+    glutSwapBuffers();
+}

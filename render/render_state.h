@@ -1,0 +1,82 @@
+// Shared state of the renderer: texture names, the per-frame view values, the
+// model-to-world matrix for the vertex program and the sky dome's points.
+#pragma once
+
+// The program's degrees-to-radians factor, slightly more than the exact one;
+// applied in double precision before sin, cos or tan.
+constexpr double degreesToRadians = 0.017453293;
+
+// 16 floats, row-major: element row x 4 + column, translation in 3, 7, 11.
+struct Matrix4 {
+    float element[16];
+};
+
+// ---- Texture names ---------------------------------------------------------
+extern unsigned int skyTexture;
+extern unsigned int envCubeTexture;
+extern unsigned int bottomCubeTexture;
+extern unsigned int normalMapTexture;
+extern unsigned int normalizeCubeTexture;
+
+// ---- Per-frame view values (view.cpp) -------------------------------------
+// Eye position for the shader, in the y-up world frame of modelToWorldMatrix.
+extern float shaderEyePosition[3];
+extern const float shaderLightPosition[3];
+// Wedge of visible tiles: apex 132 units behind the camera, edges 45 degrees
+// either side of the viewing direction.
+constexpr double cullApexPullBack = 132.0;
+extern float cullApex[2];
+extern float leftEdgeDir[2];
+extern float rightEdgeDir[2];
+void computeViewValues(double eyeX, double eyeY, float viewHeading);
+
+// ---- Water tiles -----------------------------------------------------------
+constexpr int tilesPerSide = 8; // candidates around the viewer
+constexpr float waterLift = 120.0f;
+constexpr double eyeHeight = 10.0;
+extern int tilesDrawn;
+extern int centreTileX;
+extern int centreTileY;
+extern Matrix4 modelToWorldMatrix;
+int tileIndexOf(double coordinate); // truncation toward zero
+bool tileVisible(int tx, int ty);    // wedge test on the tile's centre
+void drawWaterTiles();
+
+// ---- Matrix helpers (matrix.cpp) ------------------------------------------
+void matrixSetIdentity(Matrix4& m);
+void matrixMultiply(Matrix4& a, const Matrix4& b);
+void matrixRotate(Matrix4& m, float ax, float az);
+void matrixSetTranslation(Matrix4& m, float tx, float ty, float tz);
+
+// ---- Scene state and frame (scene_state.cpp, frame.cpp) -------------------
+void setupSceneState();
+void displayFrame();
+
+// ---- Sky dome (sky_dome.cpp) ----------------------------------------------
+constexpr int skyDomeRings = 8;
+constexpr int skyDomePoints = 31;
+constexpr float skyDomeRadius = 1000.0f;
+extern float skyDome[skyDomeRings][skyDomePoints][3];
+void buildSkyDome(float radius, float (&dome)[skyDomeRings][skyDomePoints][3]);
+void drawSkyDome();
+
+// ---- Textures from files (textures.cpp) ------------------------------------
+unsigned int loadTexture2D(const char* fileName);
+unsigned int loadEnvironmentCubeMap();
+unsigned int loadBottomCubeMap();
+
+// ---- Generated textures (generated_textures.cpp, texture_encoding.cpp) ----
+constexpr float normalMapScale = 0.4f;
+constexpr int normalizeCubeSize = 32;
+extern unsigned char* normalMapPixels;
+unsigned int createNormalMapTexture();
+void updateNormalMapTexture();
+unsigned int createNormalizeCubeMap();
+void fillNormalizeCubeFaces(int size, int level);
+void normalizeVector3f(float (&v)[3]);
+void packVectorToRgb(const float (&v)[3], unsigned char*& out);
+
+// ---- Shader programs (shader_programs.cpp) --------------------------------
+void createShaderPrograms();
+void bindShaderPrograms();
+void unbindShaderPrograms();

@@ -1,0 +1,5 @@
+#include "render/render_state.h"
+
+void createShaderPrograms() {}
+void bindShaderPrograms() {}
+void unbindShaderPrograms() {}

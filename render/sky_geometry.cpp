@@ -1,0 +1,3 @@
+#include "render/render_state.h"
+
+void buildSkyDome(float, float (&)[skyDomeRings][skyDomePoints][3]) {}

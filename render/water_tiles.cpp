@@ -1,0 +1,108 @@
+// The sea: one simulated patch repeated as up to 8 x 8 tiles around the
+// viewer, culled against the view wedge and sent in immediate mode.
+#include "app/app_state.h"
+#include "ocean/ocean_state.h"
+#include "render/gl_api.h"
+#include "render/render_state.h"
+
+namespace {
+
+constexpr float textureRepeats = 4.0f; // normal-map repeats across a tile
+constexpr double eyeBehindCentre = 127.0;
+constexpr double tileLength = patchLength;
+
+// Reflection vectors from texture-coordinate generation, in eye space; the
+// texture matrix turns them back into the y-up world frame of the tiles.
+void beginReflectionMapping() {
+    glEnable(GL_TEXTURE_CUBE_MAP);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, envCubeTexture);
+    glEnable(GL_TEXTURE_GEN_S);
+    glEnable(GL_TEXTURE_GEN_T);
+    glEnable(GL_TEXTURE_GEN_R);
+    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
+    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
+    glTexGeni(GL_R, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
+}
+
+// The eye ends at world (cameraX, cameraY + 7, eyeHeight): the water's lift
+// of 120 is added back after the pull of 127.
+void applyWaterView() {
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    glRotatef(pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(heading, 0.0f, 0.0f, 1.0f);
+    matrixRotate(modelToWorldMatrix, -90.0f, 0.0f);
+    glTranslated(-cameraX, -cameraY - eyeBehindCentre, -eyeHeight);
+    glTranslatef(0.0f, waterLift, 0.0f);
+    matrixSetTranslation(modelToWorldMatrix, 0.0f, waterLift, 0.0f);
+}
+
+// Undoes the view rotation but for its -90 degree turn.
+void applyReflectionTextureMatrix() {
+    glMatrixMode(GL_TEXTURE);
+    glPushMatrix();
+    glRotatef(-heading, 0.0f, 1.0f, 0.0f);
+    glRotatef(-pitch, 1.0f, 0.0f, 0.0f);
+}
+
+void emitVertex(int a, int l, double offsetX, double offsetY) {
+    const Vector3d& p = renderGrid.positions[a][l];
+    const Vector3d& n = renderGrid.normals[a][l];
+    glTexCoord2f(static_cast<float>(a) / gridSize * textureRepeats,
+                 static_cast<float>(l) / gridSize * textureRepeats);
+    glNormal3d(n.x, n.y, n.z);
+    glVertex3f(static_cast<float>(offsetX + p.x), static_cast<float>(offsetY + p.y),
+               static_cast<float>(heightScale * p.z));
+}
+
+void drawTile(int tx, int ty) {
+    double offsetX = tx * tileLength;
+    double offsetY = ty * tileLength;
+    for (int k = 0; k < gridSize; ++k) {
+        glBegin(GL_TRIANGLE_STRIP);
+        for (int l = 0; l < renderGridSize; ++l) {
+            emitVertex(k, l, offsetX, offsetY);
+            emitVertex(k + 1, l, offsetX, offsetY);
+        }
+        glEnd();
+    }
+}
+
+void endReflectionMapping() {
+    glMatrixMode(GL_TEXTURE);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_TEXTURE_GEN_S);
+    glDisable(GL_TEXTURE_GEN_T);
+    glDisable(GL_TEXTURE_GEN_R);
+}
+
+} // namespace
+
+void drawWaterTiles() {
+    tilesDrawn = 0;
+    glPushMatrix();
+    matrixSetIdentity(modelToWorldMatrix);
+    beginReflectionMapping();
+    applyWaterView();
+    applyReflectionTextureMatrix();
+    centreTileX = tileIndexOf(cameraX);
+    centreTileY = tileIndexOf(cameraY);
+    if (shadersEnabled == toggleOn)
+        bindShaderPrograms();
+    const int half = tilesPerSide / 2;
+    for (int tx = centreTileX - half; tx < centreTileX + half; ++tx) {
+        for (int ty = centreTileY - half; ty < centreTileY + half; ++ty) {
+            if (!tileVisible(tx, ty))
+                continue;
+            ++tilesDrawn;
+            drawTile(tx, ty);
+        }
+    }
+    if (shadersEnabled == toggleOn)
+        unbindShaderPrograms();
+    endReflectionMapping();
+    glPopMatrix();
+}

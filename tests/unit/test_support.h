@@ -1,0 +1,4 @@
+// What the unit tests share: a redisplay counter standing in for the toolkit.
+#pragma once
+
+extern int redisplayRequests;

@@ -1,0 +1,2 @@
+// Placeholder: writes no images yet.
+int main() { return 0; }
