@@ -1,0 +1,125 @@
+# Shared by the end-to-end tests: a private X server, a private copy of the
+# run folder, the real viewer started in it, and ways to look at the screen.
+# Sourced, not run. Needs OCEAN_BUILD (the build folder).
+set -euo pipefail
+
+OCEAN_BUILD=${OCEAN_BUILD:?set OCEAN_BUILD to the build folder}
+OCEAN_BINARY=$OCEAN_BUILD/app/ocean
+CONVERT=/usr/bin/convert
+WORK=$(mktemp -d /tmp/ocean-e2e.XXXXXX)
+RUN_DIR=$WORK/data
+OCEAN_PID=
+XVFB_PID=
+
+cleanup() {
+    if [ -n "$OCEAN_PID" ] && kill -0 "$OCEAN_PID" 2>/dev/null; then
+        kill -9 "$OCEAN_PID" 2>/dev/null || true
+    fi
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+    fi
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "$WORK/stdout" ]; then
+        echo "--- viewer stdout (last 400 bytes)" >&2
+        tail -c 400 "$WORK/stdout" >&2 || true
+        echo >&2
+        echo "--- viewer stderr" >&2
+        tail -n 20 "$WORK/stderr" >&2 || true
+    fi
+    exit 1
+}
+
+# A private X server with a screen large enough for the 1280 x 1024 window.
+start_display() {
+    exec 3> "$WORK/displayfd"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local n=0
+    while [ ! -s "$WORK/displayfd" ]; do
+        sleep 0.1
+        n=$((n + 1))
+        [ $n -lt 100 ] || fail "Xvfb did not start"
+    done
+    export DISPLAY=":$(head -n 1 "$WORK/displayfd")"
+}
+
+# A copy of the run folder that a test may change freely.
+make_run_dir() {
+    mkdir -p "$RUN_DIR"
+    cp -r "$OCEAN_BUILD"/data/. "$RUN_DIR"/
+}
+
+# Starts the viewer in the run folder and waits until its window is mapped
+# and a few frames have been drawn.
+start_ocean() {
+    (cd "$RUN_DIR" && exec "$OCEAN_BINARY" "$@" > "$WORK/stdout" 2> "$WORK/stderr") &
+    OCEAN_PID=$!
+    local n=0
+    until xdotool search --onlyvisible --name "ocean" > /dev/null 2>&1; do
+        sleep 0.2
+        n=$((n + 1))
+        kill -0 "$OCEAN_PID" 2>/dev/null || fail "the viewer ended during start-up"
+        [ $n -lt 150 ] || fail "no window after 30 s"
+    done
+    sleep "${SETTLE_SECONDS:-3}"
+}
+
+ocean_running() { kill -0 "$OCEAN_PID" 2>/dev/null; }
+
+# Keys go to the window under the pointer: there is no window manager.
+press() {
+    xdotool mousemove 640 512
+    xdotool key "$@"
+}
+
+screenshot() { import -window root "$1"; }
+
+# "r g b" of one pixel of a picture.
+pixel() {
+    "$CONVERT" "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# Mean "r g b" (0..255) of a region WxH+X+Y.
+region_mean() {
+    "$CONVERT" "$1" -crop "$2" +repage -format "%[fx:int(255*mean.r+0.5)] %[fx:int(255*mean.g+0.5)] %[fx:int(255*mean.b+0.5)]" info:
+}
+
+# Root-mean-square difference (0..1) between two pictures, or of a region.
+picture_difference() {
+    local region=${3:-}
+    if [ -n "$region" ]; then
+        compare -metric RMSE <("$CONVERT" "$1" -crop "$region" +repage png:-) \
+            <("$CONVERT" "$2" -crop "$region" +repage png:-) null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true
+    else
+        compare -metric RMSE "$1" "$2" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true
+    fi
+}
+
+# Waits for the viewer to end, at most $1 seconds, and sets OCEAN_STATUS to
+# its exit status ("running" if it is still there). Not for a subshell: only
+# this shell can wait for the viewer.
+wait_ocean() {
+    local n=0
+    while ocean_running && [ $n -lt $(($1 * 10)) ]; do
+        sleep 0.1
+        n=$((n + 1))
+    done
+    if ocean_running; then
+        OCEAN_STATUS=running
+        return
+    fi
+    OCEAN_STATUS=0
+    wait "$OCEAN_PID" || OCEAN_STATUS=$?
+    OCEAN_PID=
+}
+
+# Ends the viewer with Escape; sets OCEAN_STATUS.
+stop_ocean() {
+    press Escape
+    wait_ocean 10
+}
