@@ -1,4 +1,5 @@
-// Placeholder until the simulation lands.
+// The simulation's arrays: fixed-size storage for the whole run, so a step
+// obtains no memory beyond the transform's scratch.
 #include "ocean/ocean_state.h"
 
 WaveVector waveVectors[gridSize][gridSize];
