@@ -22,5 +22,9 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure
 
+# Ten minutes of the viewer with its resident memory watched.
+soak: build
+	@OCEAN_BUILD=$(abspath $(BUILD_DIR)) SOAK_SECONDS=600 bash tests/e2e/test_soak.sh
+
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log
