@@ -1,0 +1,206 @@
+#include <cmath>
+#include <complex>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "ocean/ocean_state.h"
+
+namespace {
+
+using Cx = std::complex<double>;
+
+constexpr unsigned fixedSeed = 4242u;
+
+Cx asCx(const Complex& c) {
+    return Cx(c.re, c.im);
+}
+
+void drawFixedSea() {
+    seedRandom(fixedSeed);
+    initWaveSpectrum();
+}
+
+// h(k, t) = A e^(i w t) + conj(B) e^(-i w t), B the cell at 63 - i, 63 - j.
+Cx evolvedDirectly(int i, int j, double t) {
+    double omega = std::sqrt(gravity * waveVectors[i][j].kLength);
+    Cx a = asCx(initialSpectrum[i][j]);
+    Cx b = asCx(initialSpectrum[63 - i][63 - j]);
+    return a * std::polar(1.0, omega * t) + std::conj(b) * std::polar(1.0, -omega * t);
+}
+
+// phase[a][p] = e^(i k_a 2p): the wave number of index a at lattice point p.
+std::vector<std::vector<Cx>> latticePhases() {
+    std::vector<std::vector<Cx>> phase(gridSize, std::vector<Cx>(gridSize));
+    for (int a = 0; a < gridSize; ++a)
+        for (int p = 0; p < gridSize; ++p)
+            phase[a][p] = std::polar(1.0, (a - 32) * 2.0 * pi / 128.0 * (2.0 * p));
+    return phase;
+}
+
+struct DirectSurface {
+    std::vector<double> height;
+    std::vector<double> shiftX;
+    std::vector<double> shiftY;
+};
+
+// The sums the transforms stand for, taken term by term from the evolved
+// spectrum h: heights Re sum h e^(i k.x), displacements choppiness x
+// sum (-k / |k|) Im h cos(k.x).
+DirectSurface sumDirectly(const std::vector<Cx>& h) {
+    auto phase = latticePhases();
+    DirectSurface s{std::vector<double>(gridSize * gridSize),
+                    std::vector<double>(gridSize * gridSize),
+                    std::vector<double>(gridSize * gridSize)};
+    for (int p = 0; p < gridSize; ++p)
+        for (int q = 0; q < gridSize; ++q) {
+            double height = 0.0, sx = 0.0, sy = 0.0;
+            for (int a = 0; a < gridSize; ++a)
+                for (int b = 0; b < gridSize; ++b) {
+                    Cx wave = phase[a][p] * phase[b][q];
+                    Cx coefficient = h[a * gridSize + b];
+                    height += (coefficient * wave).real();
+                    double kx = (a - 32) * 2.0 * pi / 128.0;
+                    double ky = (b - 32) * 2.0 * pi / 128.0;
+                    double len = std::hypot(kx, ky);
+                    if (len > 0.0) {
+                        sx += -kx / len * coefficient.imag() * wave.real();
+                        sy += -ky / len * coefficient.imag() * wave.real();
+                    }
+                }
+            s.height[p * gridSize + q] = height;
+            s.shiftX[p * gridSize + q] = choppiness * sx;
+            s.shiftY[p * gridSize + q] = choppiness * sy;
+        }
+    return s;
+}
+
+void expectStepMatchesDirectSums(double t) {
+    drawFixedSea();
+    evolveSpectrum(t);
+    std::vector<Cx> h(gridSize * gridSize);
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            h[i * gridSize + j] = asCx(heightField[i][j]);
+    DirectSurface expected = sumDirectly(h);
+    simulationStep(t);
+    double largestHeight = 0.0;
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j) {
+            int e = i * gridSize + j;
+            largestHeight = std::max(largestHeight, std::abs(heightField[i][j].re));
+            ASSERT_NEAR(heightField[i][j].re, expected.height[e], 1e-10) << i << "," << j;
+            ASSERT_NEAR(displacedPositions[i][j].x, 2.0 * i + expected.shiftX[e], 1e-10)
+                << i << "," << j;
+            ASSERT_NEAR(displacedPositions[i][j].y, 2.0 * j + expected.shiftY[e], 1e-10)
+                << i << "," << j;
+        }
+    EXPECT_GT(largestHeight, 0.1) << "the fixed sea should not be flat";
+}
+
+TEST(EvolveSpectrum, AtTimeZeroCellsHoldTheirSumsAndMirrorsTheExchange) {
+    drawFixedSea();
+    evolveSpectrum(0.0);
+    for (int i = 0; i <= 32; ++i)
+        for (int j = 0; j < gridSize; ++j) {
+            const Complex& a = initialSpectrum[i][j];
+            const Complex& b = initialSpectrum[63 - i][63 - j];
+            ASSERT_DOUBLE_EQ(heightField[i][j].re, a.re + b.re) << i << "," << j;
+            ASSERT_DOUBLE_EQ(heightField[i][j].im, a.im - b.im) << i << "," << j;
+            if (i >= 31)
+                continue; // row 32 overwrites what row 31 mirrors into it
+            ASSERT_DOUBLE_EQ(heightField[63 - i][63 - j].re, a.im - b.im) << i << "," << j;
+            ASSERT_DOUBLE_EQ(heightField[63 - i][63 - j].im, a.re + b.re) << i << "," << j;
+        }
+}
+
+TEST(EvolveSpectrum, LaterTimeFollowsTheDispersionRelation) {
+    drawFixedSea();
+    const double t = -7.3;
+    evolveSpectrum(t);
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j) {
+            Cx direct = i <= 32 ? evolvedDirectly(i, j, t) : evolvedDirectly(63 - i, 63 - j, t);
+            Cx expected = i <= 32 ? direct : Cx(direct.imag(), direct.real());
+            ASSERT_NEAR(heightField[i][j].re, expected.real(), 1e-14) << i << "," << j;
+            ASSERT_NEAR(heightField[i][j].im, expected.imag(), 1e-14) << i << "," << j;
+        }
+}
+
+// Row 31 also writes into row 32 (63 - 31 = 32); row 32 is computed after it
+// and keeps its own values.
+TEST(EvolveSpectrum, RowThirtyTwoHoldsItsOwnValues) {
+    drawFixedSea();
+    const double t = -3.1;
+    evolveSpectrum(t);
+    int differing = 0;
+    for (int j = 0; j < gridSize; ++j) {
+        Cx own = evolvedDirectly(32, j, t);
+        Cx fromRow31 = evolvedDirectly(31, 63 - j, t);
+        EXPECT_NEAR(heightField[32][j].re, own.real(), 1e-14) << j;
+        EXPECT_NEAR(heightField[32][j].im, own.imag(), 1e-14) << j;
+        differing += std::abs(own - Cx(fromRow31.imag(), fromRow31.real())) > 1e-9 ? 1 : 0;
+    }
+    EXPECT_GT(differing, 0) << "the two candidates should differ on this sea";
+}
+
+TEST(EvolveSpectrum, CentreCellIsConstant) {
+    drawFixedSea();
+    for (double t : {0.0, -1.5, -100.25}) {
+        evolveSpectrum(t);
+        EXPECT_EQ(heightField[32][32].re, initialSpectrum[31][31].re) << t;
+        EXPECT_EQ(heightField[32][32].im, -initialSpectrum[31][31].im) << t;
+    }
+}
+
+TEST(ComputeDisplacement, ZeroWaveNumberGetsNoDisplacement) {
+    drawFixedSea();
+    evolveSpectrum(-2.0);
+    buildDisplacementSpectra();
+    EXPECT_EQ(displacementX[32][32].re, 0.0);
+    EXPECT_EQ(displacementX[32][32].im, 0.0);
+    EXPECT_EQ(displacementY[32][32].re, 0.0);
+    EXPECT_EQ(displacementY[32][32].im, 0.0);
+    // Along the x axis of k there is no y displacement and the full x one.
+    EXPECT_EQ(displacementY[40][32].im, 0.0);
+    EXPECT_DOUBLE_EQ(displacementX[40][32].im, -heightField[40][32].im);
+    EXPECT_DOUBLE_EQ(displacementX[24][32].im, heightField[24][32].im);
+}
+
+TEST(CheckerSign, AlternatesExactly) {
+    for (int n = 0; n < 2 * gridSize; ++n)
+        EXPECT_EQ(checkerSign(n), n % 2 == 0 ? 1.0 : -1.0) << n;
+}
+
+TEST(SimulationStep, AtTimeZeroMatchesTheDirectSums) {
+    expectStepMatchesDirectSums(0.0);
+}
+
+TEST(SimulationStep, LaterTimeMatchesTheDirectSums) {
+    expectStepMatchesDirectSums(-12.7);
+}
+
+TEST(SimulationStep, CornerPointsSitNearTheirLatticePositions) {
+    drawFixedSea();
+    simulationStep(-4.0);
+    EXPECT_EQ(displacedPositions[0][0].x, displacementX[0][0].im);
+    EXPECT_EQ(displacedPositions[0][0].y, displacementY[0][0].im);
+    EXPECT_NEAR(displacedPositions[63][63].x, 126.0, 2.0);
+    EXPECT_NEAR(displacedPositions[63][63].y, 126.0, 2.0);
+}
+
+// Nothing carries over from one step to the next.
+TEST(SimulationStep, DependsOnlyOnTheTime) {
+    drawFixedSea();
+    simulationStep(-9.0);
+    RenderGrid first = renderGrid;
+    simulationStep(-0.5);
+    simulationStep(-9.0);
+    for (int i = 0; i < renderGridSize; ++i)
+        for (int j = 0; j < renderGridSize; ++j) {
+            ASSERT_EQ(renderGrid.positions[i][j].z, first.positions[i][j].z);
+            ASSERT_EQ(renderGrid.positions[i][j].x, first.positions[i][j].x);
+            ASSERT_EQ(renderGrid.normals[i][j].x, first.normals[i][j].x);
+        }
+}
+
+} // namespace
