@@ -84,17 +84,6 @@ TEST(ComputeNormals, RowSixtyTwoUsesRowSixtyThree) {
     expectNormal(surfaceNormals[61][5], 0.0, 0.0, 1.0);
 }
 
-TEST(ComputeNormals, ReadsOnlyTheRealParts) {
-    setRandomHeights(4);
-    computeNormals(heights);
-    Vector3d before = surfaceNormals[17][40];
-    for (auto& row : heights)
-        for (auto& c : row)
-            c.im = 1e6;
-    computeNormals(heights);
-    expectSameVector(surfaceNormals[17][40], before);
-}
-
 class RenderGridFromAStep : public ::testing::Test {
   protected:
     void SetUp() override {
