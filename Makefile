@@ -26,5 +26,10 @@ test: build
 soak: build
 	@OCEAN_BUILD=$(abspath $(BUILD_DIR)) SOAK_SECONDS=600 bash tests/e2e/test_soak.sh
 
+# The viewer's frame rate beside a bare reference under Xvfb, start-up to the
+# first frame and the idle tick's cost; about two minutes.
+bench: build
+	@bench/fps/run $(BUILD_DIR)
+
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log
