@@ -19,7 +19,22 @@ build: deps
 run: build
 	@scripts/run-viewer $(BUILD_DIR)
 
-test: build
+# The tests run twice: the unit and GL tests and one end-to-end run of the
+# viewer in a build with AddressSanitizer and UndefinedBehaviorSanitizer, then
+# every test in the Release build.
+SANITIZE_DIR := $(BUILD_DIR)/sanitize
+SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOCEAN_SANITIZE=ON \
+		-DOCEAN_BENCHMARKS=OFF > $(SANITIZE_DIR).configure.log 2>&1 || (cat $(SANITIZE_DIR).configure.log; exit 1)
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -LE 'e2e|fuzz'
+	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -R 'e2e.test_shell$$'
+
+test: build sanitize
 	@cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure
 
 # Ten minutes of the viewer with its resident memory watched.

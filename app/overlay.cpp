@@ -38,6 +38,12 @@ void drawTextPass(int x, int y, const char* text) {
 // the depth test on and the colour white.
 void drawText(int x, int y, const char* text) {
     glGetFloatv(GL_MODELVIEW_MATRIX, savedModelview);
+    // Glyphs are textured like any fragment: the water leaves cube-map
+    // texturing on under the sky's decal mode, which would paint the text
+    // with texels instead of white and black.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_CUBE_MAP);
     glDisable(GL_DEPTH_TEST);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -57,6 +63,7 @@ void drawText(int x, int y, const char* text) {
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
+    glPopAttrib();
     glEnable(GL_DEPTH_TEST);
     glLoadMatrixf(savedModelview);
     glColor3f(1, 1, 1);

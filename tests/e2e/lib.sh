@@ -57,7 +57,9 @@ make_run_dir() {
 # Starts the viewer in the run folder and waits until its window is mapped
 # and a few frames have been drawn.
 start_ocean() {
-    (cd "$RUN_DIR" && exec "$OCEAN_BINARY" "$@" > "$WORK/stdout" 2> "$WORK/stderr") &
+    # OCEAN_LD_PRELOAD: the sanitized build's preloaded GL driver.
+    (cd "$RUN_DIR" && exec env ${OCEAN_LD_PRELOAD:+LD_PRELOAD="$OCEAN_LD_PRELOAD"} \
+        "$OCEAN_BINARY" "$@" > "$WORK/stdout" 2> "$WORK/stderr") &
     OCEAN_PID=$!
     local n=0
     until xdotool search --onlyvisible --name "ocean" > /dev/null 2>&1; do

@@ -1,5 +1,6 @@
 #include <GL/glut.h>
 #include <cstring>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
@@ -101,6 +102,44 @@ TEST_F(FrameTest, DrawTextRestoresMatricesAndDepthTest) {
     GLint depth = 0;
     glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
     EXPECT_EQ(depth, 1);
+}
+
+} // namespace
+
+namespace {
+
+// The overlay's glyphs stay white and black whatever texturing the water left
+// enabled.
+TEST_F(FrameTest, TextIsWhiteOverTexturedState) {
+    GLuint cube = 0;
+    glGenTextures(1, &cube);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, cube);
+    const unsigned char grey[3] = {90, 90, 90};
+    for (int face = 0; face < 6; ++face)
+        glTexImage2D(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face, 0, GL_RGB, 1, 1, 0, GL_RGB,
+                     GL_UNSIGNED_BYTE, grey);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glEnable(GL_TEXTURE_CUBE_MAP);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+
+    glDisable(GL_LIGHTING); // as in a frame
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawText(15, 75, "IIIIIIII");
+    std::vector<unsigned char> pixels(200 * 40 * 3);
+    glReadBuffer(GL_BACK);
+    glReadPixels(10, 60, 200, 40, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    int white = 0;
+    int grey_ = 0;
+    for (size_t i = 0; i < pixels.size(); i += 3) {
+        white += pixels[i] == 255 && pixels[i + 1] == 255 && pixels[i + 2] == 255;
+        grey_ += pixels[i] == 90;
+    }
+    EXPECT_GT(white, 50);
+    EXPECT_EQ(grey_, 0);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_CUBE_MAP)); // the caller's state comes back
+
+    glDisable(GL_TEXTURE_CUBE_MAP);
+    glDeleteTextures(1, &cube);
 }
 
 } // namespace
