@@ -1,3 +1,43 @@
+// The sky: a textured hemisphere that turns with the view but keeps its
+// centre 100 units below the eye, whatever the viewer's position.
+#include "app/app_state.h"
+#include "render/gl_api.h"
 #include "render/render_state.h"
 
-void drawSkyDome() {}
+namespace {
+
+constexpr double domeDrop = -100.0;
+// The texture's first coordinate runs from the zenith at 0 to the horizon at
+// 7/8; the second goes once around.
+constexpr float ringTextureStep = 1.0f / 8.0f;
+constexpr float aroundTextureSteps = skyDomePoints - 1;
+
+void drawRingBand(int ring) {
+    glBegin(GL_TRIANGLE_STRIP);
+    for (int j = 0; j < skyDomePoints; ++j) {
+        const float t = static_cast<float>(j) / aroundTextureSteps;
+        glTexCoord2f(static_cast<float>(ring) * ringTextureStep, t);
+        glVertex3fv(skyDome[ring][j]);
+        glTexCoord2f(static_cast<float>(ring + 1) * ringTextureStep, t);
+        glVertex3fv(skyDome[ring + 1][j]);
+    }
+    glEnd();
+}
+
+} // namespace
+
+void drawSkyDome() {
+    glPushMatrix();
+    // The drop comes first, so it acts along the eye's own vertical axis.
+    glTranslated(0.0, domeDrop, 0.0);
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    glRotatef(pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(heading, 0.0f, 0.0f, 1.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    glDisable(GL_TEXTURE_CUBE_MAP);
+    glBindTexture(GL_TEXTURE_2D, skyTexture);
+    glDisable(GL_LIGHTING);
+    for (int ring = 0; ring < skyDomeRings - 1; ++ring)
+        drawRingBand(ring);
+    glPopMatrix();
+}

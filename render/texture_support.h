@@ -1,0 +1,54 @@
+// The GL-free half of the texture code: byte encodings of vectors, the
+// directions of the normalisation cube map, buffer allocation that cannot
+// silently fail, and a look at a JPEG file's pixel layout.
+#pragma once
+
+#include <cstddef>
+
+#include "ocean/ocean_state.h"
+
+// A component v in [-1, 1] becomes the byte v x 127 + 127, truncated.
+constexpr float byteEncodingScale = 127.0f;
+constexpr float byteEncodingOffset = 127.0f;
+
+// Cube-map faces in the rendering library's order: +X, -X, +Y, -Y, +Z, -Z.
+constexpr int cubeFaceCount = 6;
+constexpr int rgbBytes = 3;
+
+// ---- The image files read from the working directory ----------------------
+inline constexpr const char* skyImageFile = "cloudy1.jpg";
+inline constexpr const char* bottomImageFile = "bottom.jpg";
+// One per face, in face order.
+inline constexpr const char* environmentFaceFiles[cubeFaceCount] = {
+    "ixpos.bmp", "ixneg.bmp", "iypos.bmp", "iyneg.bmp", "izpos.bmp", "izneg.bmp",
+};
+
+// ---- Normal map (texture_encoding.cpp) ------------------------------------
+// One component of a surface normal, scaled by normalMapScale first.
+unsigned char encodeNormalComponent(double component);
+// Texel (row i, column j) from normals[i][j], three bytes each, row 0 first.
+void encodeNormalMap(const Vector3d (&normals)[gridSize][gridSize], unsigned char* pixels);
+
+// ---- Normalisation cube map (texture_encoding.cpp) ------------------------
+// The unnormalised direction through the centre of texel (row j, column i)
+// of a face with size texels per side.
+void normalizeCubeDirection(int face, int size, int i, int j, float (&direction)[3]);
+// size x size x 3 bytes: each texel its own direction, normalised and packed.
+void fillNormalizeCubeFace(int face, int size, unsigned char* pixels);
+
+// ---- Buffers (texture_buffer.cpp) -----------------------------------------
+// Returns a malloc'd block, or prints failureMessage (no line end) on
+// standard output and ends the process with a non-zero status: a texture
+// with no pixel buffer behind it is of no use to the viewer.
+unsigned char* allocateTextureBuffer(std::size_t bytes, const char* failureMessage);
+
+// ---- JPEG layout (jpeg_probe.cpp) -----------------------------------------
+// Components per pixel and width of the picture the JPEG loader makes of
+// fileName, read from the file's header; components is 0 when the header
+// cannot be read.
+struct JpegLayout {
+    int components;
+    int width;
+    int height;
+};
+JpegLayout probeJpegLayout(const char* fileName);

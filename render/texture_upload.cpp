@@ -1,0 +1,36 @@
+// Texture parameters and uploads shared by the file and generated textures.
+#include "render/texture_upload.h"
+
+GLuint makeTexture(GLenum target, GLint minFilter, GLint magFilter, GLint wrap) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(target, name);
+    setTextureFilters(target, minFilter, magFilter);
+    setTextureWraps(target, wrap);
+    return name;
+}
+
+void setTextureFilters(GLenum target, GLint minFilter, GLint magFilter) {
+    glTexParameteri(target, GL_TEXTURE_MIN_FILTER, minFilter);
+    glTexParameteri(target, GL_TEXTURE_MAG_FILTER, magFilter);
+}
+
+void setTextureWraps(GLenum target, GLint wrap) {
+    glTexParameteri(target, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(target, GL_TEXTURE_WRAP_T, wrap);
+    if (target == GL_TEXTURE_CUBE_MAP)
+        glTexParameteri(target, GL_TEXTURE_WRAP_R, wrap);
+}
+
+// The decoders pack rows without padding, but the library's default unpack
+// alignment of 4 would read a row of, say, 5 RGB pixels as 16 bytes: a sheared
+// picture and a read past the end of the buffer. The alignment is set to 1 for
+// each upload and put back afterwards, so nobody else's pixel transfers change.
+void uploadTightRows(GLenum target, GLint internalFormat, GLsizei width, GLsizei height,
+                     GLenum format, const void* pixels, GLint level) {
+    GLint previousAlignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(target, level, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+}

@@ -1,0 +1,15 @@
+// What every texture of the viewer does alike: its sampling parameters and
+// the upload of tightly packed rows.
+#pragma once
+
+#include "render/gl_api.h"
+
+// A new texture name bound to target, with its filters and its wrap mode set.
+GLuint makeTexture(GLenum target, GLint minFilter, GLint magFilter, GLint wrap);
+// GL_TEXTURE_MIN_FILTER and GL_TEXTURE_MAG_FILTER of the texture bound to target.
+void setTextureFilters(GLenum target, GLint minFilter, GLint magFilter);
+// Wrap S and T, and R as well for a cube map.
+void setTextureWraps(GLenum target, GLint wrap);
+// glTexImage2D from rows with no padding between them, whatever their length.
+void uploadTightRows(GLenum target, GLint internalFormat, GLsizei width, GLsizei height,
+                     GLenum format, const void* pixels, GLint level = 0);
