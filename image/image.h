@@ -17,6 +17,8 @@ struct RgbImage {
 // (width x components) and rows.
 extern int32_t jpegRowBytes;
 extern int32_t jpegImageHeight;
+// Bytes per pixel of the same image: 3 for colour, 1 for greyscale.
+extern int32_t jpegImageComponents;
 // Returns a malloc'd buffer, or null when the file cannot be opened. A file
 // that is not JPEG data ends the process with the library's message.
 unsigned char* loadJpegImage(const char* fileName);

@@ -1,0 +1,87 @@
+// Run-length DIB data (8 bits a pixel for compression 1, 4 bits for
+// compression 2). Runs that reach past a row's end or past the last row are
+// cut off there: nothing is written outside the target rows, nothing read
+// past the data.
+#include "image/dib_internal.h"
+
+namespace {
+
+constexpr unsigned char rleEndOfLine = 0;
+constexpr unsigned char rleEndOfBitmap = 1;
+constexpr unsigned char rleDelta = 2;
+
+// The position the next pixel goes to, counted from the bottom-left corner.
+// Wide enough that no stream can make it wrap around.
+struct RleCursor {
+    uint64_t x;
+    uint64_t y;
+};
+
+void putIndex(const NormalisedDib& dib, unsigned char* target, const RleCursor& at,
+              uint32_t index) {
+    uint64_t width = static_cast<uint64_t>(dib.header.width);
+    uint64_t rows = static_cast<uint64_t>(dib.header.height);
+    if (at.x >= width || at.y >= rows)
+        return;
+    writePaletteColor(dib, index, target + at.y * dibSectionStride(dib.header.width) + 3 * at.x);
+}
+
+// The n-th index of a run or literal: whole bytes, or nibbles high one first.
+uint32_t indexOf(bool fourBit, const unsigned char* bytes, unsigned n) {
+    if (!fourBit)
+        return bytes[n];
+    unsigned char byte = bytes[n / 2];
+    return n % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+
+void writeRun(const NormalisedDib& dib, unsigned char* target, RleCursor& at, bool fourBit,
+              unsigned count, unsigned char value) {
+    // A 4-bit run alternates the two nibbles of its value.
+    for (unsigned i = 0; i < count; ++i, ++at.x)
+        putIndex(dib, target, at, indexOf(fourBit, &value, fourBit ? i % 2 : 0));
+}
+
+// Literal pixels follow the escape, padded to a 16-bit boundary. Returns the
+// bytes consumed, 0 when the data ends before the pixels do.
+size_t writeLiteral(const NormalisedDib& dib, unsigned char* target, RleCursor& at, bool fourBit,
+                    unsigned count, const unsigned char* data, size_t available) {
+    size_t bytes = fourBit ? (count + 1) / 2 : count;
+    if (bytes > available)
+        return 0;
+    for (unsigned i = 0; i < count; ++i, ++at.x)
+        putIndex(dib, target, at, indexOf(fourBit, data, i));
+    size_t padded = bytes + bytes % 2;
+    return padded < available ? padded : available;
+}
+
+} // namespace
+
+void expandDibRunLengths(const NormalisedDib& dib, unsigned char* target) {
+    bool fourBit = dib.header.compression == dibCompressionRle4;
+    uint64_t rows = static_cast<uint64_t>(dib.header.height);
+    const unsigned char* p = dib.bits;
+    const unsigned char* end = dib.bits + dib.bitsLength;
+    RleCursor at{0, 0};
+    while (end - p >= 2 && at.y < rows) {
+        unsigned char count = p[0];
+        unsigned char code = p[1];
+        p += 2;
+        if (count > 0) {
+            writeRun(dib, target, at, fourBit, count, code);
+        } else if (code == rleEndOfLine) {
+            at = RleCursor{0, at.y + 1};
+        } else if (code == rleEndOfBitmap) {
+            return;
+        } else if (code == rleDelta) {
+            if (end - p < 2)
+                return;
+            at = RleCursor{at.x + p[0], at.y + p[1]};
+            p += 2;
+        } else {
+            size_t used = writeLiteral(dib, target, at, fourBit, code, p, end - p);
+            if (used == 0)
+                return;
+            p += used;
+        }
+    }
+}

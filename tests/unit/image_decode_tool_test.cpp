@@ -1,0 +1,78 @@
+// The decode-image tool: the loaders' pictures written as Netpbm, top row first.
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "tests/unit/image_dib_builder.h"
+
+namespace {
+
+std::string toolPath() {
+    const char* tools = std::getenv("OCEAN_TOOLS");
+    return tools ? std::string(tools) + "/decode-image" : std::string();
+}
+
+// Runs the tool; returns its exit status and leaves its stderr in errors.
+int runDecode(const std::string& in, const std::string& out, std::string& errors) {
+    std::string errorFile = imageTempDirectory() + "/decode.err";
+    std::string command = "'" + toolPath() + "' '" + in + "' '" + out + "' 2>'" + errorFile + "'";
+    int status = std::system(command.c_str());
+    std::FILE* file = std::fopen(errorFile.c_str(), "rb");
+    errors.clear();
+    for (int c; file != nullptr && (c = std::fgetc(file)) != EOF;)
+        errors += static_cast<char>(c);
+    if (file != nullptr)
+        std::fclose(file);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+Bytes readAll(const std::string& path) {
+    Bytes bytes;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    for (int c; file != nullptr && (c = std::fgetc(file)) != EOF;)
+        bytes.push_back(static_cast<unsigned char>(c));
+    if (file != nullptr)
+        std::fclose(file);
+    return bytes;
+}
+
+class DecodeToolTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (toolPath().empty())
+            GTEST_SKIP() << "OCEAN_TOOLS is not set";
+    }
+};
+
+TEST_F(DecodeToolTest, BitmapBecomesPpmTopRowFirst) {
+    DibFileSpec spec;
+    spec.width = 2;
+    spec.height = 2;
+    spec.bits = packDibRows({{0x010203, 0x040506}, {0x0A0B0C, 0x0D0E0F}}, 24);
+    std::string in = writeImageTempFile("tool.bmp", buildDibFile(spec));
+    std::string out = imageTempDirectory() + "/tool.ppm";
+    std::string errors;
+    ASSERT_EQ(runDecode(in, out, errors), 0) << errors;
+    std::string header = "P6\n2 2\n255\n";
+    Bytes expected(header.begin(), header.end());
+    expected.insert(expected.end(), {10, 11, 12, 13, 14, 15, 1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(readAll(out), expected);
+}
+
+TEST_F(DecodeToolTest, FailureExitsNonZeroAfterTheLoadersMessage) {
+    std::string errors;
+    std::string missing = imageTempDirectory() + "/absent.bmp";
+    EXPECT_NE(runDecode(missing, imageTempDirectory() + "/absent.ppm", errors), 0);
+    EXPECT_EQ(errors, "Error: Failed to open DIB file " + missing + ".\n");
+
+    std::string missingJpeg = imageTempDirectory() + "/absent.JPEG";
+    EXPECT_NE(runDecode(missingJpeg, imageTempDirectory() + "/absent.ppm", errors), 0);
+    EXPECT_EQ(errors, "can't open " + missingJpeg + "\n");
+
+    std::string notJpeg = writeImageTempFile("text.jpg", Bytes{'t', 'e', 'x', 't'});
+    EXPECT_EQ(runDecode(notJpeg, imageTempDirectory() + "/text.ppm", errors), 1);
+    EXPECT_NE(errors.find("Not a JPEG file"), std::string::npos) << errors;
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#include "tests/unit/image_dib_builder.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+void put16(Bytes& out, uint32_t v) {
+    out.push_back(v & 0xFF);
+    out.push_back(v >> 8 & 0xFF);
+}
+
+void put32(Bytes& out, uint32_t v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+void putHeader(Bytes& out, const DibFileSpec& spec) {
+    put32(out, spec.headerSize);
+    if (spec.headerSize == 12) {
+        put16(out, static_cast<uint32_t>(spec.width));
+        put16(out, static_cast<uint32_t>(spec.height));
+        put16(out, 1);
+        put16(out, spec.bitCount);
+        return;
+    }
+    put32(out, static_cast<uint32_t>(spec.width));
+    put32(out, static_cast<uint32_t>(spec.height));
+    put16(out, 1);
+    put16(out, spec.bitCount);
+    put32(out, spec.compression);
+    put32(out, static_cast<uint32_t>(spec.bits.size()));
+    put32(out, 2835);
+    put32(out, 2835);
+    put32(out, spec.colorsUsed);
+    put32(out, 0);
+    for (uint32_t i = 40; i < spec.headerSize; ++i)
+        out.push_back(0);
+}
+
+void putPalette(Bytes& out, const DibFileSpec& spec) {
+    for (uint32_t colour : spec.palette) {
+        out.push_back(colour & 0xFF);
+        out.push_back(colour >> 8 & 0xFF);
+        out.push_back(colour >> 16 & 0xFF);
+        if (spec.headerSize != 12)
+            out.push_back(0);
+    }
+}
+
+} // namespace
+
+Bytes buildDibFile(const DibFileSpec& spec) {
+    Bytes body;
+    putHeader(body, spec);
+    for (uint32_t mask : spec.masks)
+        put32(body, mask);
+    putPalette(body, spec);
+    body.insert(body.end(), spec.gap.begin(), spec.gap.end());
+    Bytes file;
+    if (spec.fileHeader) {
+        uint32_t offset = spec.pixelOffset >= 0 ? static_cast<uint32_t>(spec.pixelOffset)
+                                                : static_cast<uint32_t>(14 + body.size());
+        file = {'B', 'M'};
+        put32(file, static_cast<uint32_t>(14 + body.size() + spec.bits.size()));
+        put32(file, 0);
+        put32(file, offset);
+    }
+    file.insert(file.end(), body.begin(), body.end());
+    file.insert(file.end(), spec.bits.begin(), spec.bits.end());
+    return file;
+}
+
+Bytes packDibRows(const std::vector<std::vector<uint32_t>>& rows, int bitCount) {
+    Bytes out;
+    for (const std::vector<uint32_t>& row : rows) {
+        Bytes packed((row.size() * bitCount + 31) / 32 * 4, 0);
+        for (size_t x = 0; x < row.size(); ++x) {
+            size_t bit = x * bitCount;
+            uint32_t v = row[x];
+            if (bitCount < 8)
+                packed[bit / 8] |= v << (8 - bitCount - bit % 8);
+            for (int b = 0; bitCount >= 8 && b < bitCount / 8; ++b)
+                packed[bit / 8 + b] = v >> (8 * b) & 0xFF;
+        }
+        out.insert(out.end(), packed.begin(), packed.end());
+    }
+    return out;
+}
+
+namespace {
+
+std::string temporaryDirectory;
+pid_t directoryOwner = 0;
+
+// Child processes of death tests exit through here too; only the process
+// that made the directory removes it.
+void removeTemporaryDirectory() {
+    if (getpid() != directoryOwner)
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(temporaryDirectory, ignored);
+}
+
+} // namespace
+
+std::string imageTempDirectory() {
+    if (temporaryDirectory.empty()) {
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base ? base : "/tmp") + "/image-test-XXXXXX";
+        if (mkdtemp(&pattern[0]) != nullptr) {
+            temporaryDirectory = pattern;
+            directoryOwner = getpid();
+            std::atexit(removeTemporaryDirectory);
+        }
+    }
+    return temporaryDirectory;
+}
+
+std::string writeImageTempFile(const std::string& name, const Bytes& bytes) {
+    std::string path = imageTempDirectory() + "/" + name;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file != nullptr) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+    return path;
+}

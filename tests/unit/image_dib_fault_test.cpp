@@ -1,0 +1,248 @@
+// DIB files the loader must refuse, names it cannot open, and the message
+// switch: one message at most, null every time, nothing read outside the file.
+#include <climits>
+#include <gtest/gtest.h>
+
+#include "image/image.h"
+#include "tests/unit/image_dib_builder.h"
+#include "tests/unit/image_load_support.h"
+
+namespace {
+
+const std::string unknownFormat = "Error: Unknown DIB file format.\n";
+const std::string conversionError = "Error: Image file conversion error.\n";
+
+class DibFaultTest : public ::testing::Test {
+  protected:
+    void SetUp() override { errorPopups = true; }
+    void TearDown() override { errorPopups = true; }
+};
+
+DibFileSpec smallTrueColour() {
+    DibFileSpec spec;
+    spec.width = 3;
+    spec.height = 2;
+    spec.bits = packDibRows({{1, 2, 3}, {4, 5, 6}}, 24);
+    return spec;
+}
+
+DibFileSpec withSize(int32_t width, int32_t height) {
+    DibFileSpec spec = smallTrueColour();
+    spec.width = width;
+    spec.height = height;
+    return spec;
+}
+
+// Each case goes through the mapped file and must be refused with its message.
+void expectRefused(const std::string& name, const Bytes& file, const std::string& message) {
+    CapturedLoad load = loadDibCapturing(writeImageTempFile(name, file));
+    EXPECT_EQ(load.image, nullptr) << name;
+    EXPECT_EQ(load.errors, message) << name;
+    releaseImage(load.image);
+}
+
+Bytes truncated(Bytes file, size_t size) {
+    file.resize(size);
+    return file;
+}
+
+TEST_F(DibFaultTest, UnknownHeaderFormsAreRefused) {
+    for (uint32_t headerSize : {108u, 124u, 0u, 64u, 0xFFFFFFFFu}) {
+        DibFileSpec spec = smallTrueColour();
+        spec.headerSize = headerSize <= 124 ? headerSize : 40;
+        Bytes file = buildDibFile(spec);
+        if (headerSize > 124)
+            file[14] = file[15] = file[16] = file[17] = 0xFF;
+        expectRefused("form" + std::to_string(headerSize), file, unknownFormat);
+    }
+}
+
+TEST_F(DibFaultTest, FilesTooShortForTheirHeadersAreRefused) {
+    Bytes whole = buildDibFile(smallTrueColour());
+    for (size_t size : {1u, 2u, 10u, 13u, 14u, 17u, 20u, 53u})
+        expectRefused("short" + std::to_string(size), truncated(whole, size), unknownFormat);
+    DibFileSpec bare = smallTrueColour();
+    bare.fileHeader = false;
+    expectRefused("bareshort", truncated(buildDibFile(bare), 39), unknownFormat);
+    bare.headerSize = 12;
+    expectRefused("coreshort", truncated(buildDibFile(bare), 11), unknownFormat);
+}
+
+TEST_F(DibFaultTest, ColourTablesTheFileDoesNotHoldAreRefused) {
+    DibFileSpec spec = smallTrueColour();
+    spec.bitCount = 8;
+    spec.palette = std::vector<uint32_t>(10, 0x123456);
+    spec.bits = packDibRows({{1, 2, 3}, {4, 5, 6}}, 8);
+    Bytes file = buildDibFile(spec); // 256 entries implied, ten present
+    expectRefused("table10of256", file, unknownFormat);
+
+    spec.colorsUsed = 300; // more entries than the file has room for
+    spec.palette = std::vector<uint32_t>(256, 0x123456);
+    spec.bits.clear();
+    expectRefused("table256of300", buildDibFile(spec), unknownFormat);
+
+    DibFileSpec core = spec;
+    core.headerSize = 12;
+    core.fileHeader = false;
+    core.palette.resize(100);
+    expectRefused("coretable", buildDibFile(core), unknownFormat);
+
+    DibFileSpec masks = smallTrueColour();
+    masks.bitCount = 16;
+    masks.compression = 3;
+    masks.bits.clear();
+    masks.masks = {0xF800, 0x07E0}; // the third mask is missing
+    expectRefused("twomasks", buildDibFile(masks), unknownFormat);
+}
+
+// A 16-bit count would wrap 70,000 entries round to 4,464.
+TEST_F(DibFaultTest, ColoursUsedBeyondSixteenBitsAreRefused) {
+    DibFileSpec spec = smallTrueColour();
+    spec.colorsUsed = 70000;
+    spec.palette = std::vector<uint32_t>(70000, 0x445566);
+    expectRefused("used70000", buildDibFile(spec), unknownFormat);
+    spec.colorsUsed = 65535;
+    spec.palette.resize(65535);
+    CapturedLoad load = loadDibCapturing(writeImageTempFile("used65535", buildDibFile(spec)));
+    EXPECT_NE(load.image, nullptr);
+    EXPECT_EQ(load.errors, "");
+    releaseImage(load.image);
+}
+
+TEST_F(DibFaultTest, PixelDataShorterThanDeclaredIsRefused) {
+    Bytes whole = buildDibFile(smallTrueColour());
+    expectRefused("nopixels", truncated(whole, 54), conversionError);
+    expectRefused("onebyteshort", truncated(whole, whole.size() - 1), conversionError);
+
+    DibFileSpec beyond = smallTrueColour();
+    beyond.pixelOffset = 100000; // past the end of the file
+    expectRefused("offsetbeyond", buildDibFile(beyond), conversionError);
+    beyond.pixelOffset = 0xFFFFFFFF;
+    expectRefused("offsetmax", buildDibFile(beyond), conversionError);
+
+    DibFileSpec top = smallTrueColour();
+    top.height = -2;
+    expectRefused("topshort", truncated(buildDibFile(top), 54 + 10), conversionError);
+
+    DibFileSpec rle = smallTrueColour();
+    rle.bitCount = 8;
+    rle.compression = 1;
+    rle.colorsUsed = 1;
+    rle.palette = {0x808080};
+    rle.bits.clear();
+    expectRefused("rleempty", buildDibFile(rle), conversionError);
+}
+
+TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
+    const std::pair<int32_t, int32_t> sizes[] = {{0, 2},          {3, 0},
+                                                 {-3, 2},         {100000, 100000},
+                                                 {INT_MAX, 1},    {1, INT_MIN},
+                                                 {0x55555556, 1}, // x 3 wraps to 2 in 32 bits
+                                                 {65536, 65536},  {INT_MAX, INT_MAX}};
+    for (const auto& size : sizes) {
+        std::string name = "size" + std::to_string(size.first) + "x" + std::to_string(size.second);
+        expectRefused(name, buildDibFile(withSize(size.first, size.second)), conversionError);
+    }
+    // Run-length data cannot make a tiny file ask for a vast picture either.
+    DibFileSpec rle = withSize(60000, 60000);
+    rle.bitCount = 8;
+    rle.compression = 1;
+    rle.colorsUsed = 1;
+    rle.palette = {0x808080};
+    rle.bits = {0, 1};
+    expectRefused("rlevast", buildDibFile(rle), conversionError);
+}
+
+TEST_F(DibFaultTest, UnconvertibleDepthsAndCompressionsAreRefused) {
+    struct Form {
+        uint16_t bitCount;
+        uint32_t compression;
+        int32_t height;
+    };
+    const Form forms[] = {{2, 0, 2},  {0, 0, 2}, {48, 0, 2}, {24, 1, 2}, {8, 2, 2},  {4, 1, 2},
+                          {24, 3, 2}, {8, 3, 2}, {24, 4, 2}, {24, 5, 2}, {8, 1, -2}, {4, 2, -2}};
+    for (const Form& form : forms) {
+        DibFileSpec spec = smallTrueColour();
+        spec.bitCount = form.bitCount;
+        spec.compression = form.compression;
+        spec.height = form.height;
+        spec.colorsUsed = 1; // a table for the palette depths, unused by the others
+        spec.palette = {0x112233};
+        spec.masks = form.compression == 3 ? std::vector<uint32_t>{0xFF, 0xFF00, 0xFF0000}
+                                           : std::vector<uint32_t>{};
+        spec.bits = Bytes(64, 0);
+        std::string name = "form" + std::to_string(form.bitCount) + "c" +
+                           std::to_string(form.compression) + "h" + std::to_string(form.height);
+        expectRefused(name, buildDibFile(spec), conversionError);
+    }
+}
+
+TEST_F(DibFaultTest, MissingFileNamesItInFull) {
+    std::string missing = imageTempDirectory() + "/no-such-face.bmp";
+    CapturedLoad load = loadDibCapturing(missing);
+    EXPECT_EQ(load.image, nullptr);
+    EXPECT_EQ(load.errors, "Error: Failed to open DIB file " + missing + ".\n");
+
+    std::string longName = imageTempDirectory() + "/" + std::string(600, 'n') + ".bmp";
+    load = loadDibCapturing(longName);
+    EXPECT_EQ(load.image, nullptr);
+    EXPECT_EQ(load.errors, "Error: Failed to open DIB file " + longName + ".\n");
+}
+
+// Like the platform's mapping, an empty file or a folder cannot be mapped.
+TEST_F(DibFaultTest, WhatCannotBeMappedIsAnOpenFailure) {
+    std::string empty = writeImageTempFile("empty.bmp", Bytes());
+    CapturedLoad load = loadDibCapturing(empty);
+    EXPECT_EQ(load.image, nullptr);
+    EXPECT_EQ(load.errors, "Error: Failed to open DIB file " + empty + ".\n");
+
+    load = loadDibCapturing(imageTempDirectory());
+    EXPECT_EQ(load.image, nullptr);
+    EXPECT_EQ(messageCount(load.errors), 1);
+}
+
+TEST_F(DibFaultTest, WideNamesOpenTheSameFile) {
+    Bytes file = buildDibFile(smallTrueColour());
+    writeImageTempFile("oc\xC3\xA9"
+                       "an-\xF0\x9F\x8C\x8A.bmp",
+                       file);
+    std::string directory = imageTempDirectory() + "/"; // plain ASCII
+    std::u16string wide(directory.begin(), directory.end());
+    wide += u"oc\u00E9an-\U0001F30A.bmp";
+    testing::internal::CaptureStderr();
+    RgbImage* image = loadDibImageWide(wide.c_str());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(imageColours(image), (std::vector<uint32_t>{1, 2, 3, 4, 5, 6}));
+    releaseImage(image);
+
+    std::u16string lone = u"missing-";
+    lone += char16_t(0xD800); // an unpaired surrogate
+    lone += u".bmp";
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(loadDibImageWide(lone.c_str()), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Error: Failed to open DIB file missing-\xEF\xBF\xBD.bmp.\n");
+}
+
+TEST_F(DibFaultTest, SwitchingMessagesOffChangesOnlyTheMessages) {
+    std::vector<std::string> paths = {
+        writeImageTempFile("quiet-good.bmp", buildDibFile(smallTrueColour())),
+        writeImageTempFile("quiet-form.bmp", truncated(buildDibFile(smallTrueColour()), 20)),
+        writeImageTempFile("quiet-size.bmp", buildDibFile(withSize(0, 2))),
+        imageTempDirectory() + "/quiet-missing.bmp"};
+    for (const std::string& path : paths) {
+        errorPopups = true;
+        CapturedLoad shown = loadDibCapturing(path);
+        errorPopups = false;
+        CapturedLoad quiet = loadDibCapturing(path);
+        EXPECT_EQ(quiet.errors, "") << path;
+        EXPECT_EQ(messageCount(shown.errors), shown.image == nullptr ? 1 : 0) << path;
+        EXPECT_EQ(quiet.image == nullptr, shown.image == nullptr) << path;
+        EXPECT_EQ(imageColours(quiet.image), imageColours(shown.image)) << path;
+        releaseImage(shown.image);
+        releaseImage(quiet.image);
+    }
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+// JPEG files written with libjpeg's own compressor, decoded by the loader.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <jpeglib.h>
+
+#include "image/image.h"
+#include "tests/unit/image_dib_builder.h"
+
+namespace {
+
+// Rows top first, as the compressor takes them.
+using Picture = std::vector<Bytes>;
+
+std::string writeJpeg(const std::string& name, const Picture& rows, int width, int components) {
+    std::string path = imageTempDirectory() + "/" + name;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return path;
+    jpeg_compress_struct encoder;
+    jpeg_error_mgr errors;
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    jpeg_stdio_dest(&encoder, file);
+    encoder.image_width = static_cast<JDIMENSION>(width);
+    encoder.image_height = static_cast<JDIMENSION>(rows.size());
+    encoder.input_components = components;
+    encoder.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&encoder);
+    jpeg_set_quality(&encoder, 100, TRUE);
+    // Full-resolution chroma: no colour smears across the band edges.
+    for (int c = 0; c < encoder.num_components; ++c)
+        encoder.comp_info[c].h_samp_factor = encoder.comp_info[c].v_samp_factor = 1;
+    jpeg_start_compress(&encoder, TRUE);
+    for (const Bytes& row : rows) {
+        JSAMPROW line = const_cast<JSAMPROW>(row.data());
+        jpeg_write_scanlines(&encoder, &line, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    jpeg_destroy_compress(&encoder);
+    std::fclose(file);
+    return path;
+}
+
+// Flat bands of colour, so compression barely blurs them: the top rows red,
+// the bottom rows blue, the middle green. Bands a multiple of 16 rows high
+// fill whole coding blocks, which then decode almost exactly.
+Picture bandedPicture(int width, int height) {
+    Picture rows;
+    for (int y = 0; y < height; ++y) {
+        unsigned char r = y < height / 3 ? 230 : 20;
+        unsigned char b = y >= height - height / 3 ? 220 : 30;
+        Bytes row;
+        for (int x = 0; x < width; ++x)
+            row.insert(row.end(), {r, 120, b});
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Every byte of the buffer row against the picture row, within JPEG error.
+void expectRowNear(const unsigned char* bufferRow, const Bytes& pictureRow, const char* what) {
+    for (size_t i = 0; i < pictureRow.size(); ++i)
+        ASSERT_NEAR(bufferRow[i], pictureRow[i], 6) << what << " byte " << i;
+}
+
+class JpegLoadTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        jpegRowBytes = 0;
+        jpegImageHeight = 0;
+    }
+};
+
+TEST_F(JpegLoadTest, ColourRowsComeBottomFirst) {
+    const int width = 24, height = 48;
+    Picture picture = bandedPicture(width, height);
+    std::string path = writeJpeg("bands.jpg", picture, width, 3);
+    unsigned char* pixels = loadJpegImage(path.c_str());
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(jpegRowBytes, width * 3);
+    EXPECT_EQ(jpegImageHeight, height);
+    EXPECT_EQ(jpegImageComponents, 3);
+    for (int r = 0; r < height; ++r)
+        expectRowNear(pixels + r * width * 3, picture[height - 1 - r], "row");
+    std::free(pixels);
+}
+
+TEST_F(JpegLoadTest, GreyscaleHasOneBytePerPixel) {
+    const int width = 16, height = 9;
+    Picture picture;
+    for (int y = 0; y < height; ++y)
+        picture.push_back(Bytes(width, static_cast<unsigned char>(y < 4 ? 200 : 40)));
+    std::string path = writeJpeg("grey.jpg", picture, width, 1);
+    unsigned char* pixels = loadJpegImage(path.c_str());
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(jpegRowBytes, width);
+    EXPECT_EQ(jpegImageHeight, height);
+    EXPECT_EQ(jpegImageComponents, 1);
+    expectRowNear(pixels, picture.back(), "bottom");
+    expectRowNear(pixels + (height - 1) * width, picture.front(), "top");
+    std::free(pixels);
+}
+
+TEST_F(JpegLoadTest, SingleRowLandsAtTheStart) {
+    Picture picture = {Bytes(7 * 3, 90)};
+    std::string path = writeJpeg("row.jpg", picture, 7, 3);
+    unsigned char* pixels = loadJpegImage(path.c_str());
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(jpegImageHeight, 1);
+    expectRowNear(pixels, picture[0], "only");
+    std::free(pixels);
+}
+
+TEST_F(JpegLoadTest, MissingFileKeepsThePublishedShape) {
+    std::string missing = imageTempDirectory() + "/no-such-sky.jpg";
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(loadJpegImage(missing.c_str()), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "can't open " + missing + "\n");
+    EXPECT_EQ(jpegRowBytes, 0);
+    EXPECT_EQ(jpegImageHeight, 0);
+
+    std::string path = writeJpeg("kept.jpg", bandedPicture(10, 4), 10, 3);
+    std::free(loadJpegImage(path.c_str()));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(loadJpegImage(missing.c_str()), nullptr);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(jpegRowBytes, 30);
+    EXPECT_EQ(jpegImageHeight, 4);
+}
+
+TEST_F(JpegLoadTest, DecodingTwiceGivesIdenticalBuffers) {
+    std::string path = writeJpeg("twice.jpg", bandedPicture(33, 21), 33, 3);
+    unsigned char* first = loadJpegImage(path.c_str());
+    int32_t firstRowBytes = jpegRowBytes, firstHeight = jpegImageHeight;
+    unsigned char* second = loadJpegImage(path.c_str());
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(jpegRowBytes, firstRowBytes);
+    EXPECT_EQ(jpegImageHeight, firstHeight);
+    EXPECT_EQ(std::memcmp(first, second, size_t(firstRowBytes) * firstHeight), 0);
+    std::free(first);
+    std::free(second);
+}
+
+TEST(JpegLoadDeathTest, DataThatIsNotJpegEndsTheProcess) {
+    std::string text = writeImageTempFile("not.jpg", Bytes{'h', 'e', 'l', 'l', 'o', '\n'});
+    EXPECT_EXIT(loadJpegImage(text.c_str()), testing::ExitedWithCode(1),
+                "Not a JPEG file: starts with 0x68 0x65");
+    std::string empty = writeImageTempFile("empty.jpg", Bytes());
+    EXPECT_EXIT(loadJpegImage(empty.c_str()), testing::ExitedWithCode(1), "Empty input file");
+}
+
+// The result buffer of a header that claims 65,000 x 65,000 pixels cannot be
+// had under a 2 GB address-space limit: a message and null, not a crash.
+TEST(JpegLoadDeathTest, UnobtainableBufferGivesNull) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+    std::string path = writeJpeg("vast.jpg", bandedPicture(16, 16), 16, 3);
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(file, nullptr);
+    Bytes data(4096);
+    data.resize(std::fread(data.data(), 1, data.size(), file));
+    size_t frame = 0;
+    while (frame + 8 < data.size() && !(data[frame] == 0xFF && data[frame + 1] == 0xC0))
+        ++frame;
+    ASSERT_LT(frame + 8, data.size()) << "no baseline frame header";
+    const unsigned char vast[4] = {0xFD, 0xE8, 0xFD, 0xE8}; // height, width 65000
+    std::fseek(file, static_cast<long>(frame + 5), SEEK_SET);
+    std::fwrite(vast, 1, 4, file);
+    std::fclose(file);
+    auto loadUnderLimit = [&path] {
+        rlimit limit{rlim_t(2) << 30, rlim_t(2) << 30};
+        setrlimit(RLIMIT_AS, &limit);
+        unsigned char* pixels = loadJpegImage(path.c_str());
+        std::exit(pixels == nullptr && jpegRowBytes == 65000 * 3 ? 0 : 3);
+    };
+    EXPECT_EXIT(loadUnderLimit(), testing::ExitedWithCode(0), "can't allocate 12675000000 bytes");
+}
+
+} // namespace
