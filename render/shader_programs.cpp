@@ -1,5 +1,123 @@
+// The water's vertex and fragment programs: compiled once at start-up, bound
+// around the water tiles in every frame that shades them per pixel.
 #include "render/render_state.h"
+#include "render/shader_runtime.h"
 
-void createShaderPrograms() {}
-void bindShaderPrograms() {}
-void unbindShaderPrograms() {}
+namespace {
+
+constexpr float fresnelBias = 0.6f;
+constexpr float fresnelScale = 0.5f;
+constexpr float fresnelPower = 0.7f;
+constexpr float etaRatio = 0.750243783f; // air into sea water
+
+// The parameters in the order they are looked up: the vertex program's,
+// then from firstFragmentParameter on the fragment program's.
+enum ParameterIndex {
+    positionIndex,
+    texCoordIndex,
+    normalIndex,
+    fresnelBiasIndex,
+    fresnelScaleIndex,
+    fresnelPowerIndex,
+    etaRatioIndex,
+    eyePositionIndex,
+    lightPositionIndex,
+    modelViewProjIndex,
+    modelToWorldIndex,
+    normalMapTexCoordIndex,
+    normalMapIndex,
+    normalizeCubeIndex,
+    normalizeCube2Index,
+    environmentMapIndex,
+    bottomMapIndex,
+    parameterCount
+};
+constexpr int firstFragmentParameter = normalMapTexCoordIndex;
+
+const char* const parameterNames[parameterCount] = {
+    "position",       "texCoord",          "normal",       "fresnelBias",   "fresnelScale",
+    "fresnelPower",   "etaRatio",          "eyePositionW", "lightPosition", "ModelViewProj",
+    "modelToWorld",   "normalMapTexCoord", "normalMap",    "normalizeCube", "normalizeCube2",
+    "environmentMap", "bottomMap"};
+
+// Enabled in this order in every frame.
+const ParameterIndex samplerOrder[] = {normalMapIndex, normalizeCubeIndex, normalizeCube2Index,
+                                       environmentMapIndex, bottomMapIndex};
+
+ShaderContext shaderContext = 0;
+ShaderProfile vertexProfile = shaderNoProfile;
+ShaderProfile fragmentProfile = shaderNoProfile;
+ShaderProgram vertexProgram = 0;
+ShaderProgram fragmentProgram = 0;
+ShaderParameter parameters[parameterCount];
+// False when either program is missing, broken or does not link with the
+// other: the water is then drawn by the fixed-function reflection path.
+bool programsUsable = false;
+
+ShaderProgram makeProgram(ShaderStage stage, ShaderProfile& profile, const char* fileName,
+                          const char* entry) {
+    profile = shaderLatestProfile(stage);
+    shaderSetOptimalOptions(profile);
+    ShaderProgram program = shaderCompileProgramFromFile(shaderContext, fileName, profile, entry);
+    if (!shaderLoadProgram(program))
+        return 0;
+    return program;
+}
+
+void lookUpParameters() {
+    for (int i = 0; i < parameterCount; ++i) {
+        ShaderProgram owner = i < firstFragmentParameter ? vertexProgram : fragmentProgram;
+        parameters[i] = shaderNamedParameter(owner, parameterNames[i]);
+    }
+}
+
+void attachTextures() {
+    shaderSetTextureParameter(parameters[normalMapIndex], normalMapTexture);
+    shaderSetTextureParameter(parameters[environmentMapIndex], envCubeTexture);
+    shaderSetTextureParameter(parameters[bottomMapIndex], bottomCubeTexture);
+    shaderSetTextureParameter(parameters[normalizeCubeIndex], normalizeCubeTexture);
+    shaderSetTextureParameter(parameters[normalizeCube2Index], normalizeCubeTexture);
+}
+
+} // namespace
+
+void createShaderPrograms() {
+    shaderContext = shaderCreateContext();
+    vertexProgram = makeProgram(shaderVertexStage, vertexProfile, "v.cg", "vert");
+    fragmentProgram = makeProgram(shaderFragmentStage, fragmentProfile, "f.cg", "frag");
+    programsUsable = vertexProgram != 0 && fragmentProgram != 0 &&
+                     shaderLinkPrograms(vertexProgram, fragmentProgram);
+    if (!programsUsable)
+        return;
+    lookUpParameters();
+    attachTextures();
+}
+
+void bindShaderPrograms() {
+    if (!programsUsable)
+        return;
+    shaderEnableProfile(vertexProfile);
+    shaderEnableProfile(fragmentProfile);
+    shaderBindProgram(vertexProgram);
+    shaderBindProgram(fragmentProgram);
+    shaderSetMatrixParameterRowMajor(parameters[modelToWorldIndex], modelToWorldMatrix.element);
+    shaderSetStateMatrixParameter(parameters[modelViewProjIndex], shaderModelViewProjectionMatrix);
+    shaderSetParameter3fv(parameters[eyePositionIndex], shaderEyePosition);
+    shaderSetParameter3fv(parameters[lightPositionIndex], shaderLightPosition);
+    shaderSetParameter1f(parameters[fresnelBiasIndex], fresnelBias);
+    shaderSetParameter1f(parameters[fresnelScaleIndex], fresnelScale);
+    shaderSetParameter1f(parameters[fresnelPowerIndex], fresnelPower);
+    shaderSetParameter1f(parameters[etaRatioIndex], etaRatio);
+    for (ParameterIndex sampler : samplerOrder)
+        shaderEnableTextureParameter(parameters[sampler]);
+}
+
+// The other four samplers stay bound; they sit on units that the
+// fixed-function sky and water never enable.
+void unbindShaderPrograms() {
+    if (!programsUsable)
+        return;
+    shaderDisableTextureParameter(parameters[environmentMapIndex]);
+    shaderDisableProfile(fragmentProfile);
+    shaderDisableProfile(vertexProfile);
+}
