@@ -14,7 +14,8 @@ namespace {
 constexpr double sunFromEye[3] = {-727.0, 470.0, 329.0};
 constexpr double zenithBlue[3] = {0.16, 0.34, 0.72};
 constexpr double horizonHaze[3] = {0.80, 0.86, 0.92};
-constexpr double sunWhite[3] = {1.0, 0.97, 0.88};
+constexpr double sunGlow[3] = {1.0, 0.97, 0.88};
+constexpr double sunDisc[3] = {1.0, 1.0, 1.0}; // brighter than any cloud
 constexpr double cloudLight[3] = {0.97, 0.97, 0.98};
 constexpr double cloudShade[3] = {0.62, 0.66, 0.74};
 constexpr double seaDeep[3] = {0.03, 0.11, 0.17};
@@ -65,9 +66,9 @@ void addSun(const double (&direction)[3], double (&rgb)[3]) {
     const double toward = dot3(direction, sunDirection);
     const double halo = std::exp((toward - 1.0) * sunHaloSharpness);
     const double glow = 0.25 * std::exp((toward - 1.0) * sunGlowSharpness);
-    blend(rgb, sunWhite, std::fmin(1.0, halo * 0.8 + glow));
+    blend(rgb, sunGlow, std::fmin(1.0, halo * 0.8 + glow));
     if (toward > sunDiscCosine)
-        blend(rgb, sunWhite, 1.0);
+        blend(rgb, sunDisc, 1.0);
 }
 
 // Far water mirrors the haze; straight down it is deep and dark.
