@@ -12,8 +12,10 @@
 namespace {
 
 // A decoded picture as the loaders give it: bottom row first, rows packed.
+// The DIB loader's record, if any, is held to be released with the pixels.
 struct DecodedPicture {
-    const unsigned char* pixels;
+    unsigned char* pixels;
+    RgbImage* record;
     int32_t width;
     int32_t height;
     int32_t components;
@@ -34,7 +36,7 @@ bool decodeJpeg(const char* name, DecodedPicture& picture) {
     unsigned char* pixels = loadJpegImage(name);
     if (pixels == nullptr)
         return false;
-    picture = DecodedPicture{pixels, jpegRowBytes / jpegImageComponents, jpegImageHeight,
+    picture = DecodedPicture{pixels, nullptr, jpegRowBytes / jpegImageComponents, jpegImageHeight,
                              jpegImageComponents};
     if (picture.components == 1 || picture.components == 3)
         return true;
@@ -47,7 +49,7 @@ bool decodeDib(const char* name, DecodedPicture& picture) {
     RgbImage* image = loadDibImage(name);
     if (image == nullptr)
         return false;
-    picture = DecodedPicture{image->pixels, image->width, image->height, 3};
+    picture = DecodedPicture{image->pixels, image, image->width, image->height, 3};
     return true;
 }
 
@@ -80,7 +82,8 @@ int main(int argc, char** argv) {
     DecodedPicture picture{};
     bool decoded =
         hasJpegExtension(argv[1]) ? decodeJpeg(argv[1], picture) : decodeDib(argv[1], picture);
-    if (!decoded || !writeNetpbm(argv[2], picture))
-        return 1;
-    return 0;
+    bool written = decoded && writeNetpbm(argv[2], picture);
+    std::free(picture.pixels);
+    std::free(picture.record);
+    return written ? 0 : 1;
 }

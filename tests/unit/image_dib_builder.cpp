@@ -123,7 +123,8 @@ std::string writeImageTempFile(const std::string& name, const Bytes& bytes) {
     std::string path = imageTempDirectory() + "/" + name;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file != nullptr) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        if (!bytes.empty())
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
     }
     return path;
