@@ -28,7 +28,9 @@ void uploadNormalMap() {
 } // namespace
 
 unsigned int createNormalMapTexture() {
-    normalMapPixels = allocateTextureBuffer(normalMapBytes, "failure to malloc");
+    // Made once: a second texture (in tests) reuses the buffer rather than lose it.
+    if (normalMapPixels == nullptr)
+        normalMapPixels = allocateTextureBuffer(normalMapBytes, "failure to malloc");
     fillWithUprightNormals(normalMapPixels);
     glEnable(GL_TEXTURE_2D);
     GLuint name = makeTexture(GL_TEXTURE_2D, GL_LINEAR, GL_LINEAR, GL_REPEAT);

@@ -1,0 +1,248 @@
+// Textures made from image files, read back from a real rendering context.
+// The test pictures are written with the asset generator's own writers.
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "image/image.h"
+#include "render/gl_api.h"
+#include "render/render_state.h"
+#include "render/texture_support.h"
+#include "tools/asset_pictures.h"
+
+// The writers are part of the asset tool, not of a library: compiled in here.
+#include "tools/asset_bmp.cpp"
+#include "tools/asset_jpeg.cpp"
+#include "tools/asset_picture.cpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int faceSize = 6; // rows of 18 bytes: not a multiple of 4
+constexpr unsigned char neutral[3] = {128, 140, 160};
+
+GLint textureParameter(GLenum target, GLenum name) {
+    GLint value = -1;
+    glGetTexParameteriv(target, name, &value);
+    return value;
+}
+
+GLint levelParameter(GLenum target, int level, GLenum name) {
+    GLint value = -1;
+    glGetTexLevelParameteriv(target, level, name, &value);
+    return value;
+}
+
+// Level 0 of a bound texture (or cube face) as RGB bytes, rows packed.
+std::vector<unsigned char> readTexels(GLenum target, int level = 0) {
+    const GLint width = levelParameter(target, level, GL_TEXTURE_WIDTH);
+    const GLint height = levelParameter(target, level, GL_TEXTURE_HEIGHT);
+    std::vector<unsigned char> texels(static_cast<std::size_t>(width) * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(target, level, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    return texels;
+}
+
+// A test-own colour for every texel of every face: nothing repeats, so a
+// wrong face order, row order or row length shows.
+Picture facePicture(int face, int size) {
+    Picture picture = blankPicture(size, size);
+    for (int i = 0; i < size * size; ++i) {
+        picture.samples[i * 3 + 0] = static_cast<unsigned char>(40 * face + 3);
+        picture.samples[i * 3 + 1] = static_cast<unsigned char>(7 * (i / size) + 10);
+        picture.samples[i * 3 + 2] = static_cast<unsigned char>(11 * (i % size) + 20);
+    }
+    return picture;
+}
+
+// Rows of one warm hue at falling brightness: red > green > blue in every
+// texel, so a row read one byte off would show at once.
+Picture warmRows(int width, int height) {
+    Picture picture = blankPicture(width, height);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const double light = 1.0 - 0.25 * row;
+            unsigned char* p = &picture.samples[(row * width + column) * 3];
+            p[0] = static_cast<unsigned char>(230 * light);
+            p[1] = static_cast<unsigned char>(130 * light);
+            p[2] = static_cast<unsigned char>(40 * light);
+        }
+    }
+    return picture;
+}
+
+Picture greyRamp(int width, int height) {
+    Picture picture = blankPicture(width, height, 1);
+    for (int i = 0; i < width * height; ++i)
+        picture.samples[i] = static_cast<unsigned char>(30 + 8 * i);
+    return picture;
+}
+
+class TextureFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous = fs::current_path();
+        directory = fs::temp_directory_path() / ("texture-files-" + std::to_string(getpid()));
+        fs::remove_all(directory);
+        fs::create_directories(directory);
+        fs::current_path(directory);
+        for (int face = 0; face < cubeFaceCount; ++face)
+            ASSERT_TRUE(writeBmpFile(environmentFaceFiles[face], facePicture(face, faceSize)));
+    }
+    void TearDown() override {
+        fs::current_path(previous);
+        fs::remove_all(directory);
+        glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
+    }
+
+    // Loads the environment cube map and returns what the loaders said.
+    std::string loadEnvironment() {
+        ::testing::internal::CaptureStderr();
+        name = loadEnvironmentCubeMap();
+        return ::testing::internal::GetCapturedStderr();
+    }
+
+    void expectFace(int face, const Picture& expected) {
+        const GLenum target = GL_TEXTURE_CUBE_MAP_POSITIVE_X + face;
+        EXPECT_EQ(levelParameter(target, 0, GL_TEXTURE_WIDTH), expected.width) << face;
+        EXPECT_EQ(readTexels(target), expected.samples) << "face " << face;
+    }
+
+    void expectNeutralFace(int face, int size) {
+        Picture picture = blankPicture(size, size);
+        for (int i = 0; i < size * size * 3; ++i)
+            picture.samples[i] = neutral[i % 3];
+        expectFace(face, picture);
+    }
+
+    fs::path previous;
+    fs::path directory;
+    GLuint name = 0;
+};
+
+TEST_F(TextureFiles, OddWidthColourJpegUploadsRowByRow) {
+    const Picture picture = warmRows(5, 3);
+    ASSERT_TRUE(writeJpegFile("odd.jpg", picture, 100));
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    name = loadTexture2D("odd.jpg");
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(static_cast<GLuint>(bound), name);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S), GL_REPEAT);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T), GL_REPEAT);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 5);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 3);
+    const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D);
+    for (std::size_t i = 0; i < texels.size(); ++i)
+        EXPECT_NEAR(texels[i], picture.samples[i], 16) << "byte " << i;
+    GLint alignment = 0;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    EXPECT_EQ(alignment, 4); // put back for everybody else
+}
+
+TEST_F(TextureFiles, GreyJpegShowsItsPictureInGrey) {
+    const Picture picture = greyRamp(6, 4);
+    ASSERT_TRUE(writeJpegFile("grey.jpg", picture, 100));
+    name = loadTexture2D("grey.jpg");
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 6);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 4);
+    const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D);
+    for (int i = 0; i < 6 * 4; ++i) {
+        EXPECT_NEAR(texels[i * 3], picture.samples[i], 6) << "texel " << i;
+        EXPECT_EQ(texels[i * 3 + 1], texels[i * 3]);
+        EXPECT_EQ(texels[i * 3 + 2], texels[i * 3]);
+    }
+}
+
+// The loader has said so; the texture is still made, in the last image's
+// shape and without pixels, and start-up goes on.
+TEST_F(TextureFiles, MissingJpegKeepsTheLastShape) {
+    ASSERT_TRUE(writeJpegFile("odd.jpg", warmRows(5, 3), 90));
+    loadTexture2D("odd.jpg");
+    ::testing::internal::CaptureStderr();
+    name = loadTexture2D("absent.jpg");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "can't open absent.jpg\n");
+    EXPECT_NE(name, 0u);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 5);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 3);
+}
+
+TEST_F(TextureFiles, EnvironmentFacesInOrderWithMipmaps) {
+    EXPECT_EQ(loadEnvironment(), "");
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_CUBE_MAP, &bound);
+    EXPECT_EQ(static_cast<GLuint>(bound), name);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_T));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_R));
+    GLint mode = 0;
+    glGetTexGeniv(GL_R, GL_TEXTURE_GEN_MODE, &mode);
+    EXPECT_EQ(mode, GL_REFLECTION_MAP);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER),
+              GL_LINEAR_MIPMAP_LINEAR);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_CUBE_MAP, GL_GENERATE_MIPMAP), GL_TRUE);
+    for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R})
+        EXPECT_EQ(textureParameter(GL_TEXTURE_CUBE_MAP, wrap), GL_CLAMP_TO_EDGE);
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        expectFace(face, facePicture(face, faceSize));
+        const GLenum target = GL_TEXTURE_CUBE_MAP_POSITIVE_X + face;
+        EXPECT_EQ(levelParameter(target, 1, GL_TEXTURE_WIDTH), faceSize / 2);
+        EXPECT_EQ(levelParameter(target, 2, GL_TEXTURE_WIDTH), 1);
+    }
+}
+
+TEST_F(TextureFiles, UnreadableFaceBecomesNeutral) {
+    fs::remove("iyneg.bmp");
+    const std::string said = loadEnvironment();
+    EXPECT_NE(said.find("Failed to open DIB file iyneg.bmp."), std::string::npos) << said;
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        if (face == 3)
+            expectNeutralFace(face, faceSize);
+        else
+            expectFace(face, facePicture(face, faceSize));
+    }
+}
+
+// The first face that loads gives the size; with none, a small default.
+TEST_F(TextureFiles, NeutralFaceSizeWithoutTheFirstOrAnyFace) {
+    fs::remove("ixpos.bmp");
+    fs::remove("ixneg.bmp");
+    loadEnvironment();
+    expectNeutralFace(0, faceSize);
+    expectNeutralFace(1, faceSize);
+    expectFace(2, facePicture(2, faceSize));
+    for (int face = 2; face < cubeFaceCount; ++face)
+        fs::remove(environmentFaceFiles[face]);
+    const std::string said = loadEnvironment();
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        EXPECT_NE(said.find(environmentFaceFiles[face]), std::string::npos);
+        expectNeutralFace(face, 16);
+    }
+}
+
+TEST_F(TextureFiles, BottomPictureOnEveryFace) {
+    ASSERT_TRUE(writeJpegFile(bottomImageFile, warmRows(8, 8), 95));
+    name = loadBottomCubeMap();
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S));
+    EXPECT_EQ(textureParameter(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER),
+              GL_LINEAR_MIPMAP_LINEAR);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_CUBE_MAP, GL_GENERATE_MIPMAP), GL_TRUE);
+    EXPECT_EQ(textureParameter(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R), GL_CLAMP_TO_EDGE);
+    const std::vector<unsigned char> first = readTexels(GL_TEXTURE_CUBE_MAP_POSITIVE_X);
+    EXPECT_EQ(first.size(), 8u * 8u * 3u);
+    for (int face = 1; face < cubeFaceCount; ++face)
+        EXPECT_EQ(readTexels(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), first) << face;
+}
+
+} // namespace
