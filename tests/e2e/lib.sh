@@ -24,6 +24,9 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    # The pictures a failed run looked at, kept for a person to see.
+    local keep="${OCEAN_BUILD}/e2e-failures/$(basename "$0" .sh)"
+    mkdir -p "$keep" && cp "$WORK"/*.png "$keep"/ 2>/dev/null && echo "pictures kept in $keep" >&2
     if [ -f "$WORK/stdout" ]; then
         echo "--- viewer stdout (last 400 bytes)" >&2
         tail -c 400 "$WORK/stdout" >&2 || true
@@ -46,6 +49,15 @@ start_display() {
         [ $n -lt 100 ] || fail "Xvfb did not start"
     done
     export DISPLAY=":$(head -n 1 "$WORK/displayfd")"
+    # The number is written once the server is up; make sure it is ours and
+    # answers before anything is started on it.
+    n=0
+    until xdpyinfo > /dev/null 2>&1; do
+        sleep 0.1
+        n=$((n + 1))
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb ended: $(cat "$WORK/xvfb.log")"
+        [ $n -lt 100 ] || fail "Xvfb on $DISPLAY does not answer"
+    done
 }
 
 # A copy of the run folder that a test may change freely.
@@ -91,15 +103,15 @@ region_mean() {
     "$CONVERT" "$1" -crop "$2" +repage -format "%[fx:int(255*mean.r+0.5)] %[fx:int(255*mean.g+0.5)] %[fx:int(255*mean.b+0.5)]" info:
 }
 
-# Root-mean-square difference (0..1) between two pictures, or of a region.
+# Root-mean-square difference (0..1) between two pictures, of the region
+# WxH+X+Y if given.
 picture_difference() {
-    local region=${3:-}
-    if [ -n "$region" ]; then
-        compare -metric RMSE <("$CONVERT" "$1" -crop "$region" +repage png:-) \
-            <("$CONVERT" "$2" -crop "$region" +repage png:-) null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true
-    else
-        compare -metric RMSE "$1" "$2" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true
-    fi
+    local region=${3:-1280x1024+0+0}
+    "$CONVERT" "$1" -crop "$region" +repage "$WORK/difference-a.png"
+    "$CONVERT" "$2" -crop "$region" +repage "$WORK/difference-b.png"
+    # compare exits 1 when the pictures differ, which is no failure here.
+    { compare -metric RMSE "$WORK/difference-a.png" "$WORK/difference-b.png" null: 2>&1 || true; } |
+        sed -n 's/.*(\([0-9.e+-]*\)).*/\1/p'
 }
 
 # Waits for the viewer to end, at most $1 seconds, and sets OCEAN_STATUS to

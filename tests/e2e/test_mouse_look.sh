@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Dragging with the left button turns the view by 1/8 degree per pixel:
+# dragging down looks down, so the sky and the horizon rise in the picture;
+# dragging right turns right, so the sky slides to the left. A 90-degree view
+# across 1280 pixels moves the centre by 640 x tan(10 degrees) = 113 pixels
+# for 10 degrees, and points further out by more (perspective).
+source "$(dirname "$0")/lib.sh"
+
+# Brightness of each row of the picture's middle columns, one line per row.
+row_profile() {
+    "$CONVERT" "$1" -crop 400x1024+440+0 +repage -colorspace Gray -scale '1x1024!' -depth 16 txt:- |
+        awk -F'[(),]' 'NR > 1 { print $4 }'
+}
+
+# Brightness of each column of the sky band, one line per column.
+column_profile() {
+    "$CONVERT" "$1" -crop 1280x260+0+60 +repage -colorspace Gray -scale '1280x1!' -depth 16 txt:- |
+        awk -F'[(),]' 'NR > 1 { print $4 }'
+}
+
+# How far the stretch FROM..TO of the first profile moved in the second
+# (negative: towards the start), found by the best match over shifts up to
+# +-250. The sky stands still while the sea moves, so the stretch is sky.
+best_shift() {
+    paste "$1" "$2" | awk -v from="$3" -v to="$4" '
+        { a[NR - 1] = $1; b[NR - 1] = $2 }
+        END {
+            best = -1; shift = 0
+            for (s = -250; s <= 250; s++) {
+                if (from + s < 0 || to + s >= NR) continue
+                sum = 0
+                for (x = from; x < to; x++) { d = a[x] - b[x + s]; sum += d * d }
+                if (best < 0 || sum < best) { best = sum; shift = s }
+            }
+            print shift
+        }'
+}
+
+# Vertical and horizontal movement of the sky from one picture to another.
+sky_rise() {
+    row_profile "$1" > "$WORK/rows-a"
+    row_profile "$2" > "$WORK/rows-b"
+    echo $((-$(best_shift "$WORK/rows-a" "$WORK/rows-b" 260 460)))
+}
+sky_slide() {
+    column_profile "$1" > "$WORK/columns-a"
+    column_profile "$2" > "$WORK/columns-b"
+    best_shift "$WORK/columns-a" "$WORK/columns-b" 260 1020
+}
+
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    sleep 0.3
+    xdotool mousemove "$3" "$4"
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 1.5
+}
+
+start_display
+make_run_dir
+start_ocean
+
+screenshot "$WORK/start.png"
+
+drag 640 400 640 480 # 80 pixels down: 10 degrees down
+screenshot "$WORK/down.png"
+rise=$(sky_rise "$WORK/start.png" "$WORK/down.png")
+echo "the sky rose by $rise pixels after dragging 80 pixels down"
+[ "$rise" -ge 95 ] && [ "$rise" -le 150 ] || fail "the sky rose by $rise pixels, not about 113-140"
+
+drag 640 480 640 400 # and back up
+screenshot "$WORK/level.png"
+rise=$(sky_rise "$WORK/start.png" "$WORK/level.png")
+[ "$rise" -ge -3 ] && [ "$rise" -le 3 ] || fail "dragging back up left the sky $rise pixels off"
+
+drag 600 500 680 500 # 80 pixels right: 10 degrees right
+screenshot "$WORK/right.png"
+shift=$(sky_slide "$WORK/level.png" "$WORK/right.png")
+echo "the sky moved by $shift pixels after dragging 80 pixels right"
+[ "$shift" -le -95 ] && [ "$shift" -ge -150 ] || fail "the sky moved by $shift pixels, not about -113 to -140"
+
+stop_ocean
+[ "$OCEAN_STATUS" = 0 ] || fail "exit status after Escape: $OCEAN_STATUS"
+echo "PASS"
