@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int maxContexts = 16;
+constexpr int maxContexts = 64;
 constexpr int maxPrograms = 64;
 constexpr int maxParameters = 512;
 constexpr int maxPairs = 96;
@@ -350,13 +350,16 @@ void applyPipeline() {
         sendAllValues(pair);
 }
 
+// Disabling a stage also unbinds its program: a later enable starts from the
+// fixed-function stage until a program is bound, so no stale program is ever
+// combined (and linked) with a new one on the way.
 void setProfileEnabled(ShaderProfile profile, bool enabled) {
     if (profile == shaderNoProfile)
         return;
-    if (isStage(profile, shaderVertexStage))
-        pipeline.vertexEnabled = enabled;
-    else
-        pipeline.fragmentEnabled = enabled;
+    bool vertex = isStage(profile, shaderVertexStage);
+    (vertex ? pipeline.vertexEnabled : pipeline.fragmentEnabled) = enabled;
+    if (!enabled)
+        (vertex ? pipeline.boundVertex : pipeline.boundFragment) = 0;
     applyPipeline();
 }
 
@@ -422,7 +425,7 @@ ParameterRecord* uniformOfType(ShaderParameter parameter, GLenum type) {
 
 void setValue(ShaderParameter parameter, GLenum type, const float* value, int count) {
     ParameterRecord* record = uniformOfType(parameter, type);
-    if (record == nullptr)
+    if (record == nullptr || value == nullptr)
         return;
     std::memcpy(record->value, value, sizeof(float) * static_cast<std::size_t>(count));
     record->hasValue = true;
@@ -559,6 +562,8 @@ void shaderBindProgram(ShaderProgram program) {
 // ---- Values ---------------------------------------------------------------
 
 void shaderSetMatrixParameterRowMajor(ShaderParameter parameter, const float* rowMajor) {
+    if (rowMajor == nullptr)
+        return;
     float columnMajor[matrixFloats];
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 4; ++column)

@@ -68,6 +68,8 @@ ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name);
 bool shaderLinkPrograms(ShaderProgram vertex, ShaderProgram fragment);
 
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture);
+// A program bound to a stage is used while the stage's profile is enabled.
+// Disabling a profile also unbinds its stage's program.
 void shaderEnableProfile(ShaderProfile profile);
 void shaderDisableProfile(ShaderProfile profile);
 void shaderBindProgram(ShaderProgram program);

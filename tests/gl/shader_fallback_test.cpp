@@ -1,0 +1,110 @@
+// A missing, broken or mismatched shader file: one message that names the
+// file, no program ever made current, and the water drawn exactly as with
+// the shaders switched off.
+#include <gtest/gtest.h>
+#include <regex>
+
+#include "tests/gl/shader_test_support.h"
+
+namespace {
+
+using namespace shader_test;
+
+int countMessages(const std::string& text) {
+    std::regex message("(^|\n)shader \"");
+    return static_cast<int>(std::distance(std::sregex_iterator(text.begin(), text.end(), message),
+                                          std::sregex_iterator()));
+}
+
+class ShaderFallbackTest : public ::testing::Test {
+  protected:
+    void SetUp() override { prepareScene(); }
+
+    // Start-up in the scratch folder after the change; returns its messages.
+    std::string createIn(const ScratchFolder&) {
+        ::testing::internal::CaptureStderr();
+        createShaderPrograms();
+        return ::testing::internal::GetCapturedStderr();
+    }
+
+    // The water drawn with the shaders "on" must be the water drawn with
+    // them off, and no program may be current at any point of the frame.
+    void expectFixedFunctionWater() {
+        bindShaderPrograms();
+        EXPECT_EQ(currentProgram(), 0u);
+        unbindShaderPrograms();
+        shadersEnabled = toggleOn;
+        drawFrameUnswapped();
+        int tilesOn = tilesDrawn;
+        std::vector<unsigned char> on = framePixels(0, windowHeight);
+        shadersEnabled = -toggleOn;
+        drawFrameUnswapped();
+        std::vector<unsigned char> off = framePixels(0, windowHeight);
+        EXPECT_EQ(tilesOn, 16);
+        EXPECT_EQ(tilesDrawn, tilesOn);
+        EXPECT_TRUE(on == off) << "mean difference " << meanDifference(on, off);
+        std::vector<unsigned char> black(on.size(), 0);
+        EXPECT_GT(meanDifference(on, black), 40.0) << "nothing was drawn";
+        shadersEnabled = toggleOn;
+    }
+
+    void TearDown() override {
+        // Working programs again for whatever runs next.
+        ::testing::internal::CaptureStderr();
+        createShaderPrograms();
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    }
+};
+
+TEST_F(ShaderFallbackTest, MissingVertexProgram) {
+    ScratchFolder scratch;
+    fs::remove("v.cg");
+    std::string messages = createIn(scratch);
+    EXPECT_NE(messages.find("shader \"v.cg\": cannot open the file"), std::string::npos)
+        << messages;
+    EXPECT_EQ(countMessages(messages), 1) << messages;
+    expectFixedFunctionWater();
+}
+
+TEST_F(ShaderFallbackTest, FragmentProgramThatDoesNotCompile) {
+    ScratchFolder scratch;
+    writeFile("f.cg", "#version 120\nvoid frag() { gl_FragColor = undeclaredColour; }\n"
+                      "void main() { frag(); }\n");
+    std::string messages = createIn(scratch);
+    EXPECT_NE(messages.find("shader \"f.cg\": does not compile:"), std::string::npos) << messages;
+    // The compiler's log follows, naming the culprit.
+    EXPECT_NE(messages.find("undeclaredColour"), std::string::npos) << messages;
+    EXPECT_EQ(countMessages(messages), 1) << messages;
+    expectFixedFunctionWater();
+}
+
+TEST_F(ShaderFallbackTest, ProgramsThatDoNotLinkTogether) {
+    ScratchFolder scratch;
+    // Reads a varying that the vertex program never writes.
+    std::string fragment = readFile("f.cg");
+    fragment = std::regex_replace(fragment, std::regex("varying vec2 waterMapCoord;"),
+                                  "varying vec2 waterMapCoord;\nvarying vec3 neverWritten;");
+    fragment = std::regex_replace(fragment, std::regex("gl_FragColor\\);"),
+                                  "gl_FragColor);\n    gl_FragColor.rgb += neverWritten;");
+    writeFile("f.cg", fragment);
+    std::string messages = createIn(scratch);
+    EXPECT_NE(messages.find("shader \"v.cg\": does not link with \"f.cg\""), std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find("neverWritten"), std::string::npos) << messages;
+    EXPECT_EQ(countMessages(messages), 1) << messages;
+    expectFixedFunctionWater();
+}
+
+TEST_F(ShaderFallbackTest, ProgramWithoutItsEntryFunction) {
+    ScratchFolder scratch;
+    std::string vertex = std::regex_replace(readFile("v.cg"), std::regex("\\bvert\\("), "vertex(");
+    writeFile("v.cg", vertex);
+    std::string messages = createIn(scratch);
+    EXPECT_NE(messages.find("shader \"v.cg\": has no entry function \"void vert(...)\""),
+              std::string::npos)
+        << messages;
+    EXPECT_EQ(countMessages(messages), 1) << messages;
+    expectFixedFunctionWater();
+}
+
+} // namespace

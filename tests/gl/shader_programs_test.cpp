@@ -1,0 +1,225 @@
+// The water's two programs in the real rendering context: they compile and
+// link, every parameter of the table is a real one, and binding hands over
+// the table's values, the current matrices and the textures.
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "render/shader_runtime.h"
+#include "tests/gl/shader_test_support.h"
+
+namespace {
+
+using namespace shader_test;
+
+const char* const vertexNames[] = {"position",      "texCoord",     "normal",
+                                   "fresnelBias",   "fresnelScale", "fresnelPower",
+                                   "etaRatio",      "eyePositionW", "lightPosition",
+                                   "ModelViewProj", "modelToWorld", "normalMapTexCoord"};
+const char* const fragmentNames[] = {"normalMapTexCoord", "normalMap",      "normalizeCube",
+                                     "normalizeCube2",    "environmentMap", "bottomMap"};
+const char* const samplerNames[] = {"normalMap", "normalizeCube", "normalizeCube2",
+                                    "environmentMap", "bottomMap"};
+
+class ShaderProgramsTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        prepareScene();
+        createShaderPrograms();
+    }
+    void SetUp() override {
+        prepareScene();
+        glActiveTexture(GL_TEXTURE0);
+    }
+};
+
+TEST(ShaderSourcesTest, EveryNameOfTheTableIsAParameterOfItsProgram) {
+    ShaderContext context = shaderCreateContext();
+    ShaderProgram vertex = shaderCompileProgramFromFile(
+        context, "v.cg", shaderLatestProfile(shaderVertexStage), "vert");
+    ShaderProgram fragment = shaderCompileProgramFromFile(
+        context, "f.cg", shaderLatestProfile(shaderFragmentStage), "frag");
+    ASSERT_NE(vertex, 0);
+    ASSERT_NE(fragment, 0);
+    ASSERT_TRUE(shaderLoadProgram(vertex));
+    ASSERT_TRUE(shaderLoadProgram(fragment));
+    EXPECT_TRUE(shaderLinkPrograms(vertex, fragment));
+    for (const char* name : vertexNames)
+        EXPECT_NE(shaderNamedParameter(vertex, name), 0) << "v.cg lacks " << name;
+    for (const char* name : fragmentNames)
+        EXPECT_NE(shaderNamedParameter(fragment, name), 0) << "f.cg lacks " << name;
+    // The samplers get units of their own, none of them unit 0.
+    for (const char* name : samplerNames) {
+        int unit = shaderTextureUnit(shaderNamedParameter(fragment, name));
+        EXPECT_GE(unit, shaderFirstSamplerUnit) << name;
+    }
+}
+
+TEST_F(ShaderProgramsTest, EveryUniformOfTheTableIsUsedByTheLinkedPair) {
+    GLuint program = waterProgram();
+    ASSERT_NE(program, 0u);
+    for (const char* name : {"fresnelBias", "fresnelScale", "fresnelPower", "etaRatio",
+                             "eyePositionW", "lightPosition", "ModelViewProj", "modelToWorld"})
+        EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
+    for (const char* name : samplerNames)
+        EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
+}
+
+TEST_F(ShaderProgramsTest, BindHandsOverTheTableValues) {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(-30.0f, 1.0f, 0.0f, 0.0f);
+    glTranslatef(-5.0f, 7.0f, -11.0f);
+    for (int i = 0; i < 16; ++i)
+        modelToWorldMatrix.element[i] = static_cast<float>(i + 1);
+    shaderEyePosition[0] = 321.5f;
+
+    bindShaderPrograms();
+    GLuint program = currentProgram();
+    ASSERT_NE(program, 0u);
+    EXPECT_FLOAT_EQ(uniformValues(program, "fresnelBias", 1)[0], 0.6f);
+    EXPECT_FLOAT_EQ(uniformValues(program, "fresnelScale", 1)[0], 0.5f);
+    EXPECT_FLOAT_EQ(uniformValues(program, "fresnelPower", 1)[0], 0.7f);
+    EXPECT_FLOAT_EQ(uniformValues(program, "etaRatio", 1)[0], 0.750243783f);
+    EXPECT_EQ(uniformValues(program, "eyePositionW", 3), std::vector<float>({321.5f, 130, -135}));
+    EXPECT_EQ(uniformValues(program, "lightPosition", 3), std::vector<float>({-600, 600, 194}));
+
+    // Row-major in, so the column-major read-back is the transpose.
+    std::vector<float> modelToWorld = uniformValues(program, "modelToWorld", 16);
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(modelToWorld[column * 4 + row], modelToWorldMatrix.element[row * 4 + column]);
+
+    float modelview[16];
+    float projection[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    std::vector<float> expected = multiplyColumnMajor(projection, modelview);
+    std::vector<float> modelViewProj = uniformValues(program, "ModelViewProj", 16);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(modelViewProj[i], expected[i], 1e-5f) << "element " << i;
+
+    unbindShaderPrograms();
+    EXPECT_EQ(currentProgram(), 0u);
+    shaderEyePosition[0] = 127.0f;
+}
+
+TEST_F(ShaderProgramsTest, SamplersHoldTheirTexturesAndOnlyTheEnvironmentIsReleased) {
+    bindShaderPrograms();
+    GLuint program = currentProgram();
+    const GLuint expected[] = {normalMapTexture, normalizeCubeTexture, normalizeCubeTexture,
+                               envCubeTexture, bottomCubeTexture};
+    GLint units[5];
+    for (int i = 0; i < 5; ++i) {
+        units[i] = samplerUnit(program, samplerNames[i]);
+        EXPECT_GT(units[i], 0) << samplerNames[i];
+        GLenum binding = i == 0 ? GL_TEXTURE_BINDING_2D : GL_TEXTURE_BINDING_CUBE_MAP;
+        EXPECT_EQ(textureOnUnit(units[i], binding), expected[i]) << samplerNames[i];
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(units[i], units[j]) << samplerNames[i] << " shares a unit";
+    }
+    unbindShaderPrograms();
+    EXPECT_EQ(textureOnUnit(units[3], GL_TEXTURE_BINDING_CUBE_MAP), 0u);
+    EXPECT_EQ(textureOnUnit(units[4], GL_TEXTURE_BINDING_CUBE_MAP), bottomCubeTexture);
+    EXPECT_EQ(textureOnUnit(units[0], GL_TEXTURE_BINDING_2D), normalMapTexture);
+}
+
+// The eye at world (cameraX, cameraY + 7, 10), turned by pitch and heading.
+std::vector<float> waterModelViewProjection() {
+    float modelview[16];
+    float projection[16];
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    glRotatef(pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(heading, 0.0f, 0.0f, 1.0f);
+    glTranslated(-cameraX, -(cameraY + 7.0), -10.0);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glPopMatrix();
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    return multiplyColumnMajor(projection, modelview);
+}
+
+TEST_F(ShaderProgramsTest, ModelViewProjFollowsTheWaterViewOfEachFrame) {
+    GLuint program = waterProgram();
+    for (float turn : {40.0f, 100.0f, -217.5f}) {
+        heading = turn;
+        pitch = turn / 10.0f;
+        displayFrame();
+        std::vector<float> expected = waterModelViewProjection();
+        std::vector<float> actual = uniformValues(program, "ModelViewProj", 16);
+        for (int i = 0; i < 16; ++i)
+            EXPECT_NEAR(actual[i], expected[i], 1e-3f * (1.0f + std::fabs(expected[i])))
+                << "heading " << turn << " element " << i;
+        // The frame hands over the matrix it built itself.
+        std::vector<float> modelToWorld = uniformValues(program, "modelToWorld", 16);
+        for (int row = 0; row < 4; ++row)
+            for (int column = 0; column < 4; ++column)
+                EXPECT_EQ(modelToWorld[column * 4 + row],
+                          modelToWorldMatrix.element[row * 4 + column]);
+    }
+}
+
+// The sky dome and the shader-off water act on the active unit through the
+// fixed-function enables; the shaders must leave both as they found them.
+TEST_F(ShaderProgramsTest, ActiveUnitAndFixedFunctionEnablesAreLeftAsFound) {
+    for (GLenum unit : {GL_TEXTURE0, GL_TEXTURE2}) {
+        glActiveTexture(unit);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_TEXTURE_CUBE_MAP);
+        bindShaderPrograms();
+        unbindShaderPrograms();
+        GLint active = 0;
+        glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+        EXPECT_EQ(static_cast<GLenum>(active), unit);
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
+        glDisable(GL_TEXTURE_CUBE_MAP);
+        if (unit != GL_TEXTURE0)
+            glDisable(GL_TEXTURE_2D);
+    }
+    glActiveTexture(GL_TEXTURE0);
+    GLint maxUnits = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_UNITS, &maxUnits);
+    for (int unit = 1; unit < maxUnits; ++unit) {
+        glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(unit));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "unit " << unit;
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP)) << "unit " << unit;
+    }
+    glActiveTexture(GL_TEXTURE0);
+}
+
+// Each picture is the second frame of its mode, drawn after one frame of the
+// mode named: any state the shaders leave behind would show in the sky of
+// the shaded frame or in the unshaded frame that follows a shaded one.
+TEST_F(ShaderProgramsTest, SwitchingModesKeepsTheTilesAndTheSky) {
+    const int skyFirstRow = windowHeight * 3 / 5;
+    const int skyRows = windowHeight - skyFirstRow;
+    const int waterRows = windowHeight * 2 / 5;
+    const int shaded = toggleOn;
+    const int unshaded = -toggleOn;
+    const int sequence[3][2] = {{unshaded, unshaded}, {shaded, shaded}, {shaded, unshaded}};
+    std::vector<unsigned char> sky[3];
+    std::vector<unsigned char> water[3];
+    int tiles[3];
+    for (int picture = 0; picture < 3; ++picture) {
+        shadersEnabled = sequence[picture][0];
+        displayFrame();
+        shadersEnabled = sequence[picture][1];
+        drawFrameUnswapped();
+        tiles[picture] = tilesDrawn;
+        sky[picture] = framePixels(skyFirstRow, skyRows);
+        water[picture] = framePixels(0, waterRows);
+    }
+    EXPECT_EQ(tiles[0], 16);
+    EXPECT_EQ(tiles[1], tiles[0]);
+    EXPECT_EQ(tiles[2], tiles[0]);
+    EXPECT_TRUE(sky[1] == sky[0]) << "mean sky difference " << meanDifference(sky[1], sky[0]);
+    EXPECT_TRUE(sky[2] == sky[0]) << "mean sky difference " << meanDifference(sky[2], sky[0]);
+    EXPECT_TRUE(water[2] == water[0])
+        << "unshaded water after a shaded frame differs by " << meanDifference(water[2], water[0]);
+    EXPECT_GT(meanDifference(water[0], water[1]), 5.0) << "the shaded water looks unshaded";
+    shadersEnabled = toggleOn;
+}
+
+} // namespace

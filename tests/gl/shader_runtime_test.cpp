@@ -1,0 +1,263 @@
+// The shader layer on small programs of its own: what counts as a parameter,
+// when values reach the linked program, and what the layer leaves alone.
+#include <gtest/gtest.h>
+
+#include "render/shader_runtime.h"
+#include "tests/gl/shader_test_support.h"
+
+namespace {
+
+using namespace shader_test;
+
+const char* const vertexSource = R"(#version 120
+uniform mat4 transform;
+uniform float spread, unusedScale; // two on one line, one never used
+uniform vec3 offset;
+varying vec2 carried;
+void vert(vec4 position,      // from gl_Vertex, (commas, in comments)
+          vec2 coordinate,
+          out vec4 clipPosition, out vec2 handedOn)
+{
+    clipPosition = transform * position + vec4(offset * spread, 0.0);
+    handedOn = coordinate;
+}
+void main() { vert(gl_Vertex, gl_MultiTexCoord0.xy, gl_Position, carried); }
+)";
+
+const char* const fragmentSource = R"(#version 120
+uniform sampler2D picture;
+uniform samplerCube surroundings;
+varying vec2 carried;
+void frag(vec2 handedOn, out vec4 colour)
+{
+    colour = texture2D(picture, handedOn) + textureCube(surroundings, vec3(handedOn, 1.0));
+}
+void main() { frag(carried, gl_FragColor); }
+)";
+
+class ShaderRuntimeTest : public ::testing::Test {
+  protected:
+    ScratchFolder scratch;
+    ShaderContext context = 0;
+    ShaderProfile vertexProfile = shaderNoProfile;
+    ShaderProfile fragmentProfile = shaderNoProfile;
+    ShaderProgram vertex = 0;
+    ShaderProgram fragment = 0;
+
+    void SetUp() override {
+        writeFile("small.vert", vertexSource);
+        writeFile("small.frag", fragmentSource);
+        context = shaderCreateContext();
+        vertexProfile = shaderLatestProfile(shaderVertexStage);
+        fragmentProfile = shaderLatestProfile(shaderFragmentStage);
+        vertex = shaderCompileProgramFromFile(context, "small.vert", vertexProfile, "vert");
+        fragment = shaderCompileProgramFromFile(context, "small.frag", fragmentProfile, "frag");
+        ASSERT_TRUE(shaderLoadProgram(vertex));
+        ASSERT_TRUE(shaderLoadProgram(fragment));
+    }
+
+    void TearDown() override {
+        shaderDisableProfile(fragmentProfile);
+        shaderDisableProfile(vertexProfile);
+    }
+
+    void useBoth() {
+        shaderEnableProfile(vertexProfile);
+        shaderEnableProfile(fragmentProfile);
+        shaderBindProgram(vertex);
+        shaderBindProgram(fragment);
+    }
+};
+
+TEST_F(ShaderRuntimeTest, ParametersAreTheEntryParametersAndTheUniforms) {
+    EXPECT_NE(vertexProfile, shaderNoProfile);
+    EXPECT_NE(fragmentProfile, vertexProfile);
+    for (const char* name : {"position", "coordinate", "clipPosition", "handedOn", "transform",
+                             "spread", "unusedScale", "offset"})
+        EXPECT_NE(shaderNamedParameter(vertex, name), 0) << name;
+    // The same name twice is the same parameter.
+    EXPECT_EQ(shaderNamedParameter(vertex, "spread"), shaderNamedParameter(vertex, "spread"));
+    for (const char* name : {"handedOn", "colour", "picture", "surroundings"})
+        EXPECT_NE(shaderNamedParameter(fragment, name), 0) << name;
+
+    ::testing::internal::CaptureStderr();
+    // Words from comments, globals that are not uniforms, the other stage's names.
+    EXPECT_EQ(shaderNamedParameter(vertex, "commas"), 0);
+    EXPECT_EQ(shaderNamedParameter(vertex, "carried"), 0);
+    EXPECT_EQ(shaderNamedParameter(vertex, "picture"), 0);
+    EXPECT_EQ(shaderNamedParameter(0, "picture"), 0);
+    std::string messages = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(messages.find("shader \"small.vert\": has no parameter \"commas\""),
+              std::string::npos)
+        << messages;
+    EXPECT_EQ(messages.find("\"small.frag\""), std::string::npos) << messages;
+}
+
+TEST_F(ShaderRuntimeTest, ValuesSetBeforeAndWhileBoundReachTheProgram) {
+    ShaderParameter spread = shaderNamedParameter(vertex, "spread");
+    ShaderParameter offset = shaderNamedParameter(vertex, "offset");
+    ShaderParameter transform = shaderNamedParameter(vertex, "transform");
+    ShaderParameter unused = shaderNamedParameter(vertex, "unusedScale");
+    shaderSetParameter1f(spread, 2.5f);
+    shaderSetParameter1f(unused, 4.0f); // goes nowhere, and harms nothing
+    useBoth();
+    GLuint program = currentProgram();
+    ASSERT_NE(program, 0u);
+    EXPECT_FLOAT_EQ(uniformValues(program, "spread", 1)[0], 2.5f);
+
+    const float shift[3] = {1.0f, -2.0f, 3.0f};
+    shaderSetParameter3fv(offset, shift);
+    EXPECT_EQ(uniformValues(program, "offset", 3), std::vector<float>({1.0f, -2.0f, 3.0f}));
+
+    // A setter of the wrong type leaves the value alone.
+    shaderSetParameter1f(offset, 9.0f);
+    shaderSetParameter3fv(spread, shift);
+    EXPECT_EQ(uniformValues(program, "offset", 3), std::vector<float>({1.0f, -2.0f, 3.0f}));
+    EXPECT_FLOAT_EQ(uniformValues(program, "spread", 1)[0], 2.5f);
+
+    float rowMajor[16];
+    for (int i = 0; i < 16; ++i)
+        rowMajor[i] = static_cast<float>(i * i);
+    shaderSetMatrixParameterRowMajor(transform, rowMajor);
+    std::vector<float> columnMajor = uniformValues(program, "transform", 16);
+    EXPECT_EQ(columnMajor[1], rowMajor[4]); // row 1, column 0
+    EXPECT_EQ(columnMajor[4], rowMajor[1]); // row 0, column 1
+    EXPECT_EQ(columnMajor[14], rowMajor[11]);
+}
+
+TEST_F(ShaderRuntimeTest, StateMatricesAreReadWhenHandedOver) {
+    ShaderParameter transform = shaderNamedParameter(vertex, "transform");
+    useBoth();
+    GLuint program = currentProgram();
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glFrustum(-1.0, 1.0, -0.8, 0.8, 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glRotatef(33.0f, 0.3f, 1.0f, 0.2f);
+    glTranslatef(4.0f, -5.0f, 6.0f);
+    float modelview[16];
+    float projection[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+
+    shaderSetStateMatrixParameter(transform, shaderModelViewMatrix);
+    EXPECT_EQ(uniformValues(program, "transform", 16),
+              std::vector<float>(modelview, modelview + 16));
+    shaderSetStateMatrixParameter(transform, shaderProjectionMatrix);
+    EXPECT_EQ(uniformValues(program, "transform", 16),
+              std::vector<float>(projection, projection + 16));
+    shaderSetStateMatrixParameter(transform, shaderModelViewProjectionMatrix);
+    std::vector<float> expected = multiplyColumnMajor(projection, modelview);
+    std::vector<float> actual = uniformValues(program, "transform", 16);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "element " << i;
+    // Later changes to the matrices do not follow by themselves.
+    glTranslatef(100.0f, 0.0f, 0.0f);
+    EXPECT_EQ(uniformValues(program, "transform", 16), actual);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+TEST_F(ShaderRuntimeTest, ProfilesAndBindingsChooseTheCurrentProgram) {
+    ShaderParameter spread = shaderNamedParameter(vertex, "spread");
+    shaderSetParameter1f(spread, 7.0f);
+    useBoth();
+    GLuint pair = currentProgram();
+    ASSERT_NE(pair, 0u);
+    // The vertex program alone, with the fragment stage left to the
+    // fixed-function pipeline: another program object, with the same value.
+    shaderDisableProfile(fragmentProfile);
+    GLuint vertexOnly = currentProgram();
+    EXPECT_NE(vertexOnly, 0u);
+    EXPECT_NE(vertexOnly, pair);
+    EXPECT_FLOAT_EQ(uniformValues(vertexOnly, "spread", 1)[0], 7.0f);
+    // Disabling unbound the fragment program; the pair is linked once and
+    // found again when it is bound anew.
+    shaderEnableProfile(fragmentProfile);
+    EXPECT_EQ(currentProgram(), vertexOnly);
+    shaderBindProgram(fragment);
+    EXPECT_EQ(currentProgram(), pair);
+    shaderDisableProfile(vertexProfile);
+    shaderDisableProfile(fragmentProfile);
+    EXPECT_EQ(currentProgram(), 0u);
+    // A program bound while its profile is off waits for the enable.
+    shaderBindProgram(vertex);
+    EXPECT_EQ(currentProgram(), 0u);
+    shaderEnableProfile(vertexProfile);
+    EXPECT_EQ(currentProgram(), vertexOnly);
+}
+
+TEST_F(ShaderRuntimeTest, TextureParametersUseTheirOwnUnitsAndRestoreTheActiveOne) {
+    ShaderParameter picture = shaderNamedParameter(fragment, "picture");
+    ShaderParameter surroundings = shaderNamedParameter(fragment, "surroundings");
+    ASSERT_NE(picture, 0);
+    // The context counts units from its own first one.
+    EXPECT_EQ(shaderTextureUnit(picture), shaderFirstSamplerUnit);
+    EXPECT_EQ(shaderTextureUnit(surroundings), shaderFirstSamplerUnit + 1);
+    EXPECT_EQ(shaderTextureUnit(shaderNamedParameter(vertex, "spread")), -1);
+    GLuint textures[2];
+    glGenTextures(2, textures);
+    glBindTexture(GL_TEXTURE_2D, textures[0]);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, textures[1]);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
+    shaderSetTextureParameter(picture, textures[0]);
+    shaderSetTextureParameter(surroundings, textures[1]);
+    glActiveTexture(GL_TEXTURE3);
+    shaderEnableTextureParameter(picture);
+    shaderEnableTextureParameter(surroundings);
+    GLint active = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    EXPECT_EQ(active, GL_TEXTURE3);
+    glActiveTexture(GL_TEXTURE0);
+    EXPECT_EQ(textureOnUnit(shaderTextureUnit(picture), GL_TEXTURE_BINDING_2D), textures[0]);
+    EXPECT_EQ(textureOnUnit(shaderTextureUnit(surroundings), GL_TEXTURE_BINDING_CUBE_MAP),
+              textures[1]);
+    // Unit 0's bindings are the fixed-function pipeline's.
+    EXPECT_EQ(textureOnUnit(0, GL_TEXTURE_BINDING_2D), 0u);
+    useBoth();
+    EXPECT_EQ(samplerUnit(currentProgram(), "picture"), shaderFirstSamplerUnit);
+    EXPECT_EQ(samplerUnit(currentProgram(), "surroundings"), shaderFirstSamplerUnit + 1);
+    shaderDisableTextureParameter(picture);
+    EXPECT_EQ(textureOnUnit(shaderTextureUnit(picture), GL_TEXTURE_BINDING_2D), 0u);
+    glDeleteTextures(2, textures);
+}
+
+TEST_F(ShaderRuntimeTest, NullHandlesAreHarmless) {
+    shaderSetParameter1f(0, 1.0f);
+    shaderSetParameter3fv(-4, nullptr);
+    shaderSetMatrixParameterRowMajor(99999, nullptr);
+    shaderSetTextureParameter(0, 5);
+    shaderEnableTextureParameter(0);
+    shaderDisableTextureParameter(12345);
+    shaderBindProgram(0);
+    shaderEnableProfile(shaderNoProfile);
+    EXPECT_FALSE(shaderLoadProgram(0));
+    EXPECT_FALSE(shaderLinkPrograms(0, fragment));
+    EXPECT_FALSE(shaderLinkPrograms(fragment, vertex)); // stages the wrong way round
+    EXPECT_EQ(currentProgram(), 0u);
+}
+
+TEST_F(ShaderRuntimeTest, UnreadableSourcesGiveOneMessageAndNoProgram) {
+    writeFile("empty.frag", "");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(shaderCompileProgramFromFile(context, "absent.frag", fragmentProfile, "frag"), 0);
+    EXPECT_EQ(shaderCompileProgramFromFile(context, "empty.frag", fragmentProfile, "frag"), 0);
+    EXPECT_EQ(shaderCompileProgramFromFile(context, "small.frag", fragmentProfile, "fr(ag"), 0);
+    EXPECT_EQ(shaderCompileProgramFromFile(context, "small.frag", shaderNoProfile, "frag"), 0);
+    std::string messages = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(messages.find("shader \"absent.frag\": cannot open the file\n"), std::string::npos);
+    EXPECT_NE(messages.find("shader \"empty.frag\": does not compile:\n"), std::string::npos);
+    EXPECT_NE(messages.find("shader \"small.frag\": has no entry function \"void fr(ag(...)\""),
+              std::string::npos);
+    EXPECT_NE(messages.find("shader \"small.frag\": cannot be compiled: no shader support"),
+              std::string::npos)
+        << messages;
+}
+
+} // namespace
