@@ -81,6 +81,7 @@ check_drawing complete
 clear=$(clear_colour_pixels "$WORK/complete-keyed.xwd")
 [ "$clear" -eq 0 ] || fail "$clear pixels of the clear colour with the shading off"
 read -r r g b <<< "$(region_mean "$WORK/complete-keyed.xwd" 1280x400+0+0)"
-[ "$b" -gt $((r + 30)) ] || fail "the sky is not blue ($r $g $b)"
+# A light blue sky, not the dark water of the lower half of the environment.
+[ "$b" -gt $((r + 30)) ] && [ $((r + g + b)) -gt 300 ] || fail "the sky is not light blue ($r $g $b)"
 kill "$KEEPER_PID"
 echo "PASS"
