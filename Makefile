@@ -13,7 +13,8 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release > $(BUILD_DIR).configure.log 2>&1 || (cat $(BUILD_DIR).configure.log; exit 1)
+	@mkdir -p $(BUILD_DIR)
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release > $(BUILD_DIR)/configure.log 2>&1 || (cat $(BUILD_DIR)/configure.log; exit 1)
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
@@ -28,8 +29,9 @@ SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 sanitize: deps
+	@mkdir -p $(SANITIZE_DIR)
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOCEAN_SANITIZE=ON \
-		-DOCEAN_BENCHMARKS=OFF > $(SANITIZE_DIR).configure.log 2>&1 || (cat $(SANITIZE_DIR).configure.log; exit 1)
+		-DOCEAN_BENCHMARKS=OFF > $(SANITIZE_DIR)/configure.log 2>&1 || (cat $(SANITIZE_DIR)/configure.log; exit 1)
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -LE 'e2e|fuzz'
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -R 'e2e.test_shell$$'
@@ -47,4 +49,4 @@ bench: build
 	@bench/fps/run $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log
+	rm -rf $(BUILD_DIR)
