@@ -40,7 +40,9 @@ fail() {
 # A private X server with a screen large enough for the 1280 x 1024 window.
 start_display() {
     exec 3> "$WORK/displayfd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+    # -noreset: the server would otherwise reset whenever its last client
+    # leaves, and a viewer started during the reset cannot connect.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset > "$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local n=0
     while [ ! -s "$WORK/displayfd" ]; do
