@@ -6,6 +6,7 @@
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
+#include "render/texture_support.h"
 
 void initialise() {
     setupSceneState();
@@ -13,7 +14,7 @@ void initialise() {
     normalMapTexture = createNormalMapTexture();
     normalizeCubeTexture = createNormalizeCubeMap();
     buildSkyDome(skyDomeRadius, skyDome);
-    skyTexture = loadTexture2D("cloudy1.jpg");
+    skyTexture = loadTexture2D(skyImageFile);
     initWaveSpectrum();
     // The wave clock starts here: the cube maps and the shader compilation
     // below already count as elapsed wave time.

@@ -1,6 +1,6 @@
 // The GL-free half of the texture code: byte encodings of vectors, the
 // directions of the normalisation cube map, buffer allocation that cannot
-// silently fail, and a look at a JPEG file's pixel layout.
+// silently fail.
 #pragma once
 
 #include <cstddef>
@@ -41,14 +41,3 @@ void fillNormalizeCubeFace(int face, int size, unsigned char* pixels);
 // standard output and ends the process with a non-zero status: a texture
 // with no pixel buffer behind it is of no use to the viewer.
 unsigned char* allocateTextureBuffer(std::size_t bytes, const char* failureMessage);
-
-// ---- JPEG layout (jpeg_probe.cpp) -----------------------------------------
-// Components per pixel and width of the picture the JPEG loader makes of
-// fileName, read from the file's header; components is 0 when the header
-// cannot be read.
-struct JpegLayout {
-    int components;
-    int width;
-    int height;
-};
-JpegLayout probeJpegLayout(const char* fileName);

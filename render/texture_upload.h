@@ -1,5 +1,6 @@
-// What every texture of the viewer does alike: its sampling parameters and
-// the upload of tightly packed rows.
+// What every texture of the viewer does alike: its sampling parameters, the
+// upload of tightly packed rows and the reflection-map coordinates of the
+// cube maps.
 #pragma once
 
 #include "render/gl_api.h"
@@ -13,3 +14,6 @@ void setTextureWraps(GLenum target, GLint wrap);
 // glTexImage2D from rows with no padding between them, whatever their length.
 void uploadTightRows(GLenum target, GLint internalFormat, GLsizei width, GLsizei height,
                      GLenum format, const void* pixels, GLint level = 0);
+// Texture coordinates S, T and R generated as eye-space reflection vectors.
+void enableReflectionMapCoordinates();
+void disableTextureCoordinateGeneration();

@@ -23,18 +23,14 @@ struct DecodedJpeg {
 };
 
 // The loader's row length is a byte count. A greyscale picture has one byte
-// per pixel: read as RGB it would show a garbled third of itself, so its
-// header is consulted and its rows go up as luminance. A file that could not
-// be opened keeps the previous image's shape and has no pixels.
+// per pixel: read as RGB it would show a garbled third of itself, so its rows
+// go up as luminance. A file that could not be opened keeps the previous
+// image's shape and has no pixels.
 DecodedJpeg decodeJpeg(const char* fileName) {
     unsigned char* pixels = loadJpegImage(fileName);
     DecodedJpeg picture = {pixels, jpegRowBytes / rgbBytes, jpegImageHeight, GL_RGB};
-    if (pixels == nullptr)
-        return picture;
-    JpegLayout layout = probeJpegLayout(fileName);
-    if (layout.components == 1 && layout.width == jpegRowBytes &&
-        layout.height == jpegImageHeight) {
-        picture.width = layout.width;
+    if (pixels != nullptr && jpegImageComponents == 1) {
+        picture.width = jpegRowBytes;
         picture.format = GL_LUMINANCE;
     }
     return picture;
@@ -48,12 +44,7 @@ void uploadJpeg(GLenum target, const DecodedJpeg& picture) {
 // them again every frame.
 GLuint beginCubeMap() {
     glEnable(GL_TEXTURE_CUBE_MAP);
-    glEnable(GL_TEXTURE_GEN_S);
-    glEnable(GL_TEXTURE_GEN_T);
-    glEnable(GL_TEXTURE_GEN_R);
-    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
-    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
-    glTexGeni(GL_R, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
+    enableReflectionMapCoordinates();
     GLuint name =
         makeTexture(GL_TEXTURE_CUBE_MAP, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR, GL_CLAMP_TO_EDGE);
     // Before the first face, so that every face upload builds its own chain.
@@ -63,9 +54,7 @@ GLuint beginCubeMap() {
 
 void endCubeMap() {
     glDisable(GL_TEXTURE_CUBE_MAP);
-    glDisable(GL_TEXTURE_GEN_S);
-    glDisable(GL_TEXTURE_GEN_T);
-    glDisable(GL_TEXTURE_GEN_R);
+    disableTextureCoordinateGeneration();
 }
 
 GLenum faceTarget(int face) {

@@ -4,6 +4,7 @@
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
+#include "render/texture_upload.h"
 
 namespace {
 
@@ -16,15 +17,8 @@ constexpr double tileLength = patchLength;
 void beginReflectionMapping() {
     glEnable(GL_TEXTURE_CUBE_MAP);
     glBindTexture(GL_TEXTURE_CUBE_MAP, envCubeTexture);
-    glEnable(GL_TEXTURE_GEN_S);
-    glEnable(GL_TEXTURE_GEN_T);
-    glEnable(GL_TEXTURE_GEN_R);
-    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
-    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
-    glTexGeni(GL_R, GL_TEXTURE_GEN_MODE, GL_REFLECTION_MAP);
-    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
+    enableReflectionMapCoordinates();
+    setTextureWraps(GL_TEXTURE_CUBE_MAP, GL_CLAMP_TO_EDGE);
 }
 
 // The eye ends at world (cameraX, cameraY + 7, eyeHeight): the water's lift
@@ -74,9 +68,7 @@ void endReflectionMapping() {
     glMatrixMode(GL_TEXTURE);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    glDisable(GL_TEXTURE_GEN_S);
-    glDisable(GL_TEXTURE_GEN_T);
-    glDisable(GL_TEXTURE_GEN_R);
+    disableTextureCoordinateGeneration();
 }
 
 } // namespace
