@@ -5,7 +5,9 @@
 #include "render/gl_api.h"
 #include "render/render_state.h"
 
-void displayFrame() {
+// Everything of a frame but the swap, so that tests can read the back buffer:
+// after a swap its contents are undefined.
+void composeFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -16,5 +18,9 @@ void displayFrame() {
     // Last, so that the counters lie on top of the scene.
     if (statsVisible == toggleOn)
         drawStats();
+}
+
+void displayFrame() {
+    composeFrame();
     glutSwapBuffers();
 }

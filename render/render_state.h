@@ -50,6 +50,7 @@ void matrixSetTranslation(Matrix4& m, float tx, float ty, float tz);
 
 // ---- Scene state and frame (scene_state.cpp, frame.cpp) -------------------
 void setupSceneState();
+void composeFrame(); // a frame without the swap
 void displayFrame();
 
 // ---- Sky dome (sky_dome.cpp) ----------------------------------------------

@@ -34,11 +34,11 @@ class ShaderFallbackTest : public ::testing::Test {
         EXPECT_EQ(currentProgram(), 0u);
         unbindShaderPrograms();
         shadersEnabled = toggleOn;
-        drawFrameUnswapped();
+        composeFrame();
         int tilesOn = tilesDrawn;
         std::vector<unsigned char> on = framePixels(0, windowHeight);
         shadersEnabled = -toggleOn;
-        drawFrameUnswapped();
+        composeFrame();
         std::vector<unsigned char> off = framePixels(0, windowHeight);
         EXPECT_EQ(tilesOn, 16);
         EXPECT_EQ(tilesDrawn, tilesOn);

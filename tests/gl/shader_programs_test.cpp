@@ -206,7 +206,7 @@ TEST_F(ShaderProgramsTest, SwitchingModesKeepsTheTilesAndTheSky) {
         shadersEnabled = sequence[picture][0];
         displayFrame();
         shadersEnabled = sequence[picture][1];
-        drawFrameUnswapped();
+        composeFrame();
         tiles[picture] = tilesDrawn;
         sky[picture] = framePixels(skyFirstRow, skyRows);
         water[picture] = framePixels(0, waterRows);

@@ -96,18 +96,6 @@ inline std::vector<float> multiplyColumnMajor(const float* a, const float* b) {
     return product;
 }
 
-// The display callback's frame without the overlay and the swap, so that
-// the back buffer can be read: after a swap its contents are undefined.
-inline void drawFrameUnswapped() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    computeViewValues(cameraX, cameraY, heading);
-    drawSkyDome();
-    drawWaterTiles();
-}
-
 // RGB rows [firstRow, firstRow + rows) of the back buffer.
 inline std::vector<unsigned char> framePixels(int firstRow, int rows) {
     std::vector<unsigned char> pixels(static_cast<std::size_t>(windowWidth) * rows * 3);
