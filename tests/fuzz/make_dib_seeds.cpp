@@ -24,59 +24,59 @@ std::vector<uint32_t> rampPalette(size_t n) {
     return palette;
 }
 
-DibFileSpec packedSpec(int bitCount, int width, int height, uint32_t modulus) {
-    DibFileSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = static_cast<uint16_t>(bitCount);
-    spec.bits = packDibRows(patternRows(width, height, modulus), bitCount);
+DibFileLayout packedLayout(int bitCount, int width, int height, uint32_t modulus) {
+    DibFileLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = static_cast<uint16_t>(bitCount);
+    layout.bits = packDibRows(patternRows(width, height, modulus), bitCount);
     if (bitCount <= 8)
-        spec.palette = rampPalette(size_t(1) << bitCount);
-    return spec;
+        layout.palette = rampPalette(size_t(1) << bitCount);
+    return layout;
 }
 
-std::vector<std::pair<std::string, DibFileSpec>> seedFiles() {
-    std::vector<std::pair<std::string, DibFileSpec>> seeds;
+std::vector<std::pair<std::string, DibFileLayout>> seedFiles() {
+    std::vector<std::pair<std::string, DibFileLayout>> seeds;
     for (int bits : {1, 4, 8}) {
-        DibFileSpec info = packedSpec(bits, 7, 5, 1u << bits);
+        DibFileLayout info = packedLayout(bits, 7, 5, 1u << bits);
         seeds.push_back({"palette" + std::to_string(bits) + ".bmp", info});
-        DibFileSpec core = info;
+        DibFileLayout core = info;
         core.headerSize = 12;
         seeds.push_back({"core" + std::to_string(bits) + ".bmp", core});
         core.fileHeader = false;
         seeds.push_back({"core" + std::to_string(bits) + ".dib", core});
     }
-    DibFileSpec used = packedSpec(8, 6, 4, 16);
+    DibFileLayout used = packedLayout(8, 6, 4, 16);
     used.palette.resize(16);
     used.colorsUsed = 16;
     seeds.push_back({"used16.bmp", used});
-    DibFileSpec rgb = packedSpec(24, 5, 3, 0xFFFFFF);
+    DibFileLayout rgb = packedLayout(24, 5, 3, 0xFFFFFF);
     seeds.push_back({"rgb24.bmp", rgb});
     rgb.fileHeader = false;
     seeds.push_back({"rgb24.dib", rgb});
-    DibFileSpec top = packedSpec(24, 3, 4, 0xFFFFFF);
+    DibFileLayout top = packedLayout(24, 3, 4, 0xFFFFFF);
     top.height = -4;
     seeds.push_back({"topdown24.bmp", top});
-    DibFileSpec gap = packedSpec(24, 2, 2, 0xFFFFFF);
+    DibFileLayout gap = packedLayout(24, 2, 2, 0xFFFFFF);
     gap.gap = Bytes(6, 0xAB);
     seeds.push_back({"gap24.bmp", gap});
-    seeds.push_back({"rgb555.bmp", packedSpec(16, 5, 3, 0x8000)});
-    DibFileSpec rgb565 = packedSpec(16, 5, 3, 0x10000);
+    seeds.push_back({"rgb555.bmp", packedLayout(16, 5, 3, 0x8000)});
+    DibFileLayout rgb565 = packedLayout(16, 5, 3, 0x10000);
     rgb565.compression = 3;
     rgb565.masks = {0xF800, 0x07E0, 0x001F};
     seeds.push_back({"rgb565.bmp", rgb565});
     rgb565.fileHeader = false;
     seeds.push_back({"rgb565.dib", rgb565});
-    seeds.push_back({"rgbx32.bmp", packedSpec(32, 3, 3, 0xFFFFFFFF)});
-    DibFileSpec masked32 = packedSpec(32, 3, 3, 0xFFFFFFFF);
+    seeds.push_back({"rgbx32.bmp", packedLayout(32, 3, 3, 0xFFFFFFFF)});
+    DibFileLayout masked32 = packedLayout(32, 3, 3, 0xFFFFFFFF);
     masked32.compression = 3;
     masked32.masks = {0x3FF, 0xFFC00, 0x3FF00000};
     seeds.push_back({"rgb101010.bmp", masked32});
-    DibFileSpec rle8 = packedSpec(8, 6, 3, 1);
+    DibFileLayout rle8 = packedLayout(8, 6, 3, 1);
     rle8.compression = 1;
     rle8.bits = {3, 1, 0, 3, 2, 3, 4, 0, 0, 0, 2, 5, 0, 0, 0, 2, 4, 0, 2, 6, 0, 1};
     seeds.push_back({"rle8.bmp", rle8});
-    DibFileSpec rle4 = packedSpec(4, 5, 2, 1);
+    DibFileLayout rle4 = packedLayout(4, 5, 2, 1);
     rle4.compression = 2;
     rle4.bits = {5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1};
     seeds.push_back({"rle4.bmp", rle4});

@@ -46,11 +46,11 @@ class DecodeToolTest : public ::testing::Test {
 };
 
 TEST_F(DecodeToolTest, BitmapBecomesPpmTopRowFirst) {
-    DibFileSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bits = packDibRows({{0x010203, 0x040506}, {0x0A0B0C, 0x0D0E0F}}, 24);
-    std::string in = writeImageTempFile("tool.bmp", buildDibFile(spec));
+    DibFileLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.bits = packDibRows({{0x010203, 0x040506}, {0x0A0B0C, 0x0D0E0F}}, 24);
+    std::string in = writeImageTempFile("tool.bmp", buildDibFile(layout));
     std::string out = imageTempDirectory() + "/tool.ppm";
     std::string errors;
     ASSERT_EQ(runDecode(in, out, errors), 0) << errors;

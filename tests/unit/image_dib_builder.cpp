@@ -17,59 +17,59 @@ void put32(Bytes& out, uint32_t v) {
     put16(out, v >> 16);
 }
 
-void putHeader(Bytes& out, const DibFileSpec& spec) {
-    put32(out, spec.headerSize);
-    if (spec.headerSize == 12) {
-        put16(out, static_cast<uint32_t>(spec.width));
-        put16(out, static_cast<uint32_t>(spec.height));
+void putHeader(Bytes& out, const DibFileLayout& layout) {
+    put32(out, layout.headerSize);
+    if (layout.headerSize == 12) {
+        put16(out, static_cast<uint32_t>(layout.width));
+        put16(out, static_cast<uint32_t>(layout.height));
         put16(out, 1);
-        put16(out, spec.bitCount);
+        put16(out, layout.bitCount);
         return;
     }
-    put32(out, static_cast<uint32_t>(spec.width));
-    put32(out, static_cast<uint32_t>(spec.height));
+    put32(out, static_cast<uint32_t>(layout.width));
+    put32(out, static_cast<uint32_t>(layout.height));
     put16(out, 1);
-    put16(out, spec.bitCount);
-    put32(out, spec.compression);
-    put32(out, static_cast<uint32_t>(spec.bits.size()));
+    put16(out, layout.bitCount);
+    put32(out, layout.compression);
+    put32(out, static_cast<uint32_t>(layout.bits.size()));
     put32(out, 2835);
     put32(out, 2835);
-    put32(out, spec.colorsUsed);
+    put32(out, layout.colorsUsed);
     put32(out, 0);
-    for (uint32_t i = 40; i < spec.headerSize; ++i)
+    for (uint32_t i = 40; i < layout.headerSize; ++i)
         out.push_back(0);
 }
 
-void putPalette(Bytes& out, const DibFileSpec& spec) {
-    for (uint32_t colour : spec.palette) {
+void putPalette(Bytes& out, const DibFileLayout& layout) {
+    for (uint32_t colour : layout.palette) {
         out.push_back(colour & 0xFF);
         out.push_back(colour >> 8 & 0xFF);
         out.push_back(colour >> 16 & 0xFF);
-        if (spec.headerSize != 12)
+        if (layout.headerSize != 12)
             out.push_back(0);
     }
 }
 
 } // namespace
 
-Bytes buildDibFile(const DibFileSpec& spec) {
+Bytes buildDibFile(const DibFileLayout& layout) {
     Bytes body;
-    putHeader(body, spec);
-    for (uint32_t mask : spec.masks)
+    putHeader(body, layout);
+    for (uint32_t mask : layout.masks)
         put32(body, mask);
-    putPalette(body, spec);
-    body.insert(body.end(), spec.gap.begin(), spec.gap.end());
+    putPalette(body, layout);
+    body.insert(body.end(), layout.gap.begin(), layout.gap.end());
     Bytes file;
-    if (spec.fileHeader) {
-        uint32_t offset = spec.pixelOffset >= 0 ? static_cast<uint32_t>(spec.pixelOffset)
-                                                : static_cast<uint32_t>(14 + body.size());
+    if (layout.fileHeader) {
+        uint32_t offset = layout.pixelOffset >= 0 ? static_cast<uint32_t>(layout.pixelOffset)
+                                                  : static_cast<uint32_t>(14 + body.size());
         file = {'B', 'M'};
-        put32(file, static_cast<uint32_t>(14 + body.size() + spec.bits.size()));
+        put32(file, static_cast<uint32_t>(14 + body.size() + layout.bits.size()));
         put32(file, 0);
         put32(file, offset);
     }
     file.insert(file.end(), body.begin(), body.end());
-    file.insert(file.end(), spec.bits.begin(), spec.bits.end());
+    file.insert(file.end(), layout.bits.begin(), layout.bits.end());
     return file;
 }
 

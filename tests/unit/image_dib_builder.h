@@ -9,7 +9,7 @@ using Bytes = std::vector<unsigned char>;
 
 // One file as written. Colours are 0xRRGGBB; rows are bottom first unless the
 // height is negative.
-struct DibFileSpec {
+struct DibFileLayout {
     uint32_t headerSize = 40; // 12 writes the core form; others the information layout
     bool fileHeader = true;
     int32_t width = 1;
@@ -24,7 +24,7 @@ struct DibFileSpec {
     Bytes bits;
 };
 
-Bytes buildDibFile(const DibFileSpec& spec);
+Bytes buildDibFile(const DibFileLayout& layout);
 // Rows of pixel values (palette indices, or raw 16/32-bit words, or
 // 0xRRGGBB for 24 bits) packed as stored, each row padded to 4 bytes.
 Bytes packDibRows(const std::vector<std::vector<uint32_t>>& rows, int bitCount);

@@ -18,19 +18,19 @@ class DibFaultTest : public ::testing::Test {
     void TearDown() override { errorPopups = true; }
 };
 
-DibFileSpec smallTrueColour() {
-    DibFileSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bits = packDibRows({{1, 2, 3}, {4, 5, 6}}, 24);
-    return spec;
+DibFileLayout smallTrueColour() {
+    DibFileLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bits = packDibRows({{1, 2, 3}, {4, 5, 6}}, 24);
+    return layout;
 }
 
-DibFileSpec withSize(int32_t width, int32_t height) {
-    DibFileSpec spec = smallTrueColour();
-    spec.width = width;
-    spec.height = height;
-    return spec;
+DibFileLayout withSize(int32_t width, int32_t height) {
+    DibFileLayout layout = smallTrueColour();
+    layout.width = width;
+    layout.height = height;
+    return layout;
 }
 
 // Each case goes through the mapped file and must be refused with its message.
@@ -48,9 +48,9 @@ Bytes truncated(Bytes file, size_t size) {
 
 TEST_F(DibFaultTest, UnknownHeaderFormsAreRefused) {
     for (uint32_t headerSize : {108u, 124u, 0u, 64u, 0xFFFFFFFFu}) {
-        DibFileSpec spec = smallTrueColour();
-        spec.headerSize = headerSize <= 124 ? headerSize : 40;
-        Bytes file = buildDibFile(spec);
+        DibFileLayout layout = smallTrueColour();
+        layout.headerSize = headerSize <= 124 ? headerSize : 40;
+        Bytes file = buildDibFile(layout);
         if (headerSize > 124)
             file[14] = file[15] = file[16] = file[17] = 0xFF;
         expectRefused("form" + std::to_string(headerSize), file, unknownFormat);
@@ -61,7 +61,7 @@ TEST_F(DibFaultTest, FilesTooShortForTheirHeadersAreRefused) {
     Bytes whole = buildDibFile(smallTrueColour());
     for (size_t size : {1u, 2u, 10u, 13u, 14u, 17u, 20u, 53u})
         expectRefused("short" + std::to_string(size), truncated(whole, size), unknownFormat);
-    DibFileSpec bare = smallTrueColour();
+    DibFileLayout bare = smallTrueColour();
     bare.fileHeader = false;
     expectRefused("bareshort", truncated(buildDibFile(bare), 39), unknownFormat);
     bare.headerSize = 12;
@@ -69,25 +69,25 @@ TEST_F(DibFaultTest, FilesTooShortForTheirHeadersAreRefused) {
 }
 
 TEST_F(DibFaultTest, ColourTablesTheFileDoesNotHoldAreRefused) {
-    DibFileSpec spec = smallTrueColour();
-    spec.bitCount = 8;
-    spec.palette = std::vector<uint32_t>(10, 0x123456);
-    spec.bits = packDibRows({{1, 2, 3}, {4, 5, 6}}, 8);
-    Bytes file = buildDibFile(spec); // 256 entries implied, ten present
+    DibFileLayout layout = smallTrueColour();
+    layout.bitCount = 8;
+    layout.palette = std::vector<uint32_t>(10, 0x123456);
+    layout.bits = packDibRows({{1, 2, 3}, {4, 5, 6}}, 8);
+    Bytes file = buildDibFile(layout); // 256 entries implied, ten present
     expectRefused("table10of256", file, unknownFormat);
 
-    spec.colorsUsed = 300; // more entries than the file has room for
-    spec.palette = std::vector<uint32_t>(256, 0x123456);
-    spec.bits.clear();
-    expectRefused("table256of300", buildDibFile(spec), unknownFormat);
+    layout.colorsUsed = 300; // more entries than the file has room for
+    layout.palette = std::vector<uint32_t>(256, 0x123456);
+    layout.bits.clear();
+    expectRefused("table256of300", buildDibFile(layout), unknownFormat);
 
-    DibFileSpec core = spec;
+    DibFileLayout core = layout;
     core.headerSize = 12;
     core.fileHeader = false;
     core.palette.resize(100);
     expectRefused("coretable", buildDibFile(core), unknownFormat);
 
-    DibFileSpec masks = smallTrueColour();
+    DibFileLayout masks = smallTrueColour();
     masks.bitCount = 16;
     masks.compression = 3;
     masks.bits.clear();
@@ -97,13 +97,13 @@ TEST_F(DibFaultTest, ColourTablesTheFileDoesNotHoldAreRefused) {
 
 // A 16-bit count would wrap 70,000 entries round to 4,464.
 TEST_F(DibFaultTest, ColoursUsedBeyondSixteenBitsAreRefused) {
-    DibFileSpec spec = smallTrueColour();
-    spec.colorsUsed = 70000;
-    spec.palette = std::vector<uint32_t>(70000, 0x445566);
-    expectRefused("used70000", buildDibFile(spec), unknownFormat);
-    spec.colorsUsed = 65535;
-    spec.palette.resize(65535);
-    CapturedLoad load = loadDibCapturing(writeImageTempFile("used65535", buildDibFile(spec)));
+    DibFileLayout layout = smallTrueColour();
+    layout.colorsUsed = 70000;
+    layout.palette = std::vector<uint32_t>(70000, 0x445566);
+    expectRefused("used70000", buildDibFile(layout), unknownFormat);
+    layout.colorsUsed = 65535;
+    layout.palette.resize(65535);
+    CapturedLoad load = loadDibCapturing(writeImageTempFile("used65535", buildDibFile(layout)));
     EXPECT_NE(load.image, nullptr);
     EXPECT_EQ(load.errors, "");
     releaseImage(load.image);
@@ -114,17 +114,17 @@ TEST_F(DibFaultTest, PixelDataShorterThanDeclaredIsRefused) {
     expectRefused("nopixels", truncated(whole, 54), conversionError);
     expectRefused("onebyteshort", truncated(whole, whole.size() - 1), conversionError);
 
-    DibFileSpec beyond = smallTrueColour();
+    DibFileLayout beyond = smallTrueColour();
     beyond.pixelOffset = 100000; // past the end of the file
     expectRefused("offsetbeyond", buildDibFile(beyond), conversionError);
     beyond.pixelOffset = 0xFFFFFFFF;
     expectRefused("offsetmax", buildDibFile(beyond), conversionError);
 
-    DibFileSpec top = smallTrueColour();
+    DibFileLayout top = smallTrueColour();
     top.height = -2;
     expectRefused("topshort", truncated(buildDibFile(top), 54 + 10), conversionError);
 
-    DibFileSpec rle = smallTrueColour();
+    DibFileLayout rle = smallTrueColour();
     rle.bitCount = 8;
     rle.compression = 1;
     rle.colorsUsed = 1;
@@ -144,7 +144,7 @@ TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
         expectRefused(name, buildDibFile(withSize(size.first, size.second)), conversionError);
     }
     // Run-length data cannot make a tiny file ask for a vast picture either.
-    DibFileSpec rle = withSize(60000, 60000);
+    DibFileLayout rle = withSize(60000, 60000);
     rle.bitCount = 8;
     rle.compression = 1;
     rle.colorsUsed = 1;
@@ -162,18 +162,18 @@ TEST_F(DibFaultTest, UnconvertibleDepthsAndCompressionsAreRefused) {
     const Form forms[] = {{2, 0, 2},  {0, 0, 2}, {48, 0, 2}, {24, 1, 2}, {8, 2, 2},  {4, 1, 2},
                           {24, 3, 2}, {8, 3, 2}, {24, 4, 2}, {24, 5, 2}, {8, 1, -2}, {4, 2, -2}};
     for (const Form& form : forms) {
-        DibFileSpec spec = smallTrueColour();
-        spec.bitCount = form.bitCount;
-        spec.compression = form.compression;
-        spec.height = form.height;
-        spec.colorsUsed = 1; // a table for the palette depths, unused by the others
-        spec.palette = {0x112233};
-        spec.masks = form.compression == 3 ? std::vector<uint32_t>{0xFF, 0xFF00, 0xFF0000}
-                                           : std::vector<uint32_t>{};
-        spec.bits = Bytes(64, 0);
+        DibFileLayout layout = smallTrueColour();
+        layout.bitCount = form.bitCount;
+        layout.compression = form.compression;
+        layout.height = form.height;
+        layout.colorsUsed = 1; // a table for the palette depths, unused by the others
+        layout.palette = {0x112233};
+        layout.masks = form.compression == 3 ? std::vector<uint32_t>{0xFF, 0xFF00, 0xFF0000}
+                                             : std::vector<uint32_t>{};
+        layout.bits = Bytes(64, 0);
         std::string name = "form" + std::to_string(form.bitCount) + "c" +
                            std::to_string(form.compression) + "h" + std::to_string(form.height);
-        expectRefused(name, buildDibFile(spec), conversionError);
+        expectRefused(name, buildDibFile(layout), conversionError);
     }
 }
 
