@@ -35,7 +35,9 @@ void handleKey(int key) {
     }
 }
 
-void onKeyboard(unsigned char key, int, int) { handleKey(key); }
+void onKeyboard(unsigned char key, int, int) {
+    handleKey(key);
+}
 
 void onSpecialKey(int, int, int) {}
 

@@ -7,7 +7,9 @@
 static_assert(leftButton == GLUT_LEFT_BUTTON, "left button code");
 static_assert(buttonDown == GLUT_DOWN && buttonUp == GLUT_UP, "button state codes");
 
-void requestRedisplay() { glutPostRedisplay(); }
+void requestRedisplay() {
+    glutPostRedisplay();
+}
 
 void onReshape(int width, int height) {
     if (height == 0)

@@ -39,7 +39,7 @@ extern int centreTileX;
 extern int centreTileY;
 extern Matrix4 modelToWorldMatrix;
 int tileIndexOf(double coordinate); // truncation toward zero
-bool tileVisible(int tx, int ty);    // wedge test on the tile's centre
+bool tileVisible(int tx, int ty);   // wedge test on the tile's centre
 void drawWaterTiles();
 
 // ---- Matrix helpers (matrix.cpp) ------------------------------------------

@@ -30,7 +30,9 @@ void computeViewValues(double eyeX, double eyeY, float viewHeading) {
     unitDirection(rightEdgeAngle - viewHeading, rightEdgeDir);
 }
 
-int tileIndexOf(double coordinate) { return static_cast<int>(coordinate / patchLength); }
+int tileIndexOf(double coordinate) {
+    return static_cast<int>(coordinate / patchLength);
+}
 
 // The centre must lie between the two edges (on opposite sides of them, or on
 // one) and in front of both; ties count as visible.

@@ -1,7 +1,7 @@
 #include <GL/glut.h>
 #include <cstring>
-#include <vector>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "app/app_state.h"
 #include "render/gl_api.h"

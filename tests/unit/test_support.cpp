@@ -5,4 +5,6 @@
 int redisplayRequests = 0;
 
 // The viewer hands redisplay requests to the toolkit; here they are counted.
-void requestRedisplay() { ++redisplayRequests; }
+void requestRedisplay() {
+    ++redisplayRequests;
+}

@@ -84,11 +84,11 @@ TEST(Culling, TiesAtTheEdgeAndApexAreVisible) {
     leftEdgeDir[1] = 1.0f;
     rightEdgeDir[0] = 1.0f;
     rightEdgeDir[1] = 0.0f;
-    EXPECT_TRUE(tileVisible(0, 0));  // centre at the apex
-    EXPECT_TRUE(tileVisible(0, 3));  // centre on the left edge
-    EXPECT_TRUE(tileVisible(2, 0));  // centre on the right edge
-    EXPECT_TRUE(tileVisible(1, 1));  // inside
-    EXPECT_FALSE(tileVisible(-1, 1)); // beside the left edge
+    EXPECT_TRUE(tileVisible(0, 0));    // centre at the apex
+    EXPECT_TRUE(tileVisible(0, 3));    // centre on the left edge
+    EXPECT_TRUE(tileVisible(2, 0));    // centre on the right edge
+    EXPECT_TRUE(tileVisible(1, 1));    // inside
+    EXPECT_FALSE(tileVisible(-1, 1));  // beside the left edge
     EXPECT_FALSE(tileVisible(-1, -1)); // opposite wedge behind the apex
 }
 
