@@ -11,6 +11,11 @@ constexpr double farPlane = 2500.0;
 // Radians of atan become the full angle in degrees through this factor
 // (2 / the degrees-to-radians factor).
 constexpr double radiansToFullAngle = 114.59155587429832;
+// The software renderer obtains and frees about a megabyte for every batch of
+// vertices. Without room kept at the top of the heap the allocator hands it
+// back to the kernel each time and the next batch faults it in again: a fifth
+// of the frame went to that.
+constexpr int heapTopPadding = 16 * 1024 * 1024;
 // Dragging turns the view by 1/8 degree per pixel on both axes.
 constexpr float pixelsPerDegree = 8.0f;
 

@@ -6,16 +6,6 @@
 #include "app/app_state.h"
 #include "render/render_state.h"
 
-namespace {
-
-// The software renderer obtains and frees about a megabyte for every batch of
-// vertices. Without room kept at the top of the heap the allocator hands it
-// back to the kernel each time and the next batch faults it in again: a fifth
-// of the frame went to that.
-constexpr int heapTopPadding = 16 * 1024 * 1024;
-
-} // namespace
-
 int main(int argc, char** argv) {
     mallopt(M_TOP_PAD, heapTopPadding);
     std::cout << "program is loading.." << std::endl;

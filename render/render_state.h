@@ -34,6 +34,9 @@ void computeViewValues(double eyeX, double eyeY, float viewHeading);
 constexpr int tilesPerSide = 8; // candidates around the viewer
 constexpr float waterLift = 120.0f;
 constexpr double eyeHeight = 10.0;
+// The view pulls the water 127 units toward the eye, the lift adds 120 back.
+constexpr double eyeBehindCentre = 127.0;
+constexpr float normalMapRepeats = 4.0f; // texture coordinates 0..4 across a tile
 extern int tilesDrawn;
 extern int centreTileX;
 extern int centreTileY;

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr float textureRepeats = 4.0f; // normal-map repeats across a tile
-constexpr double eyeBehindCentre = 127.0;
 constexpr double tileLength = patchLength;
 
 // Reflection vectors from texture-coordinate generation, in eye space; the
@@ -44,8 +42,8 @@ void applyReflectionTextureMatrix() {
 void emitVertex(int a, int l, double offsetX, double offsetY) {
     const Vector3d& p = renderGrid.positions[a][l];
     const Vector3d& n = renderGrid.normals[a][l];
-    glTexCoord2f(static_cast<float>(a) / gridSize * textureRepeats,
-                 static_cast<float>(l) / gridSize * textureRepeats);
+    glTexCoord2f(static_cast<float>(a) / gridSize * normalMapRepeats,
+                 static_cast<float>(l) / gridSize * normalMapRepeats);
     glNormal3d(n.x, n.y, n.z);
     glVertex3f(static_cast<float>(offsetX + p.x), static_cast<float>(offsetY + p.y),
                static_cast<float>(heightScale * p.z));

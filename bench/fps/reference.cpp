@@ -16,17 +16,6 @@
 
 namespace {
 
-// The viewer's water view: the eye 127 units behind the camera point and 10
-// above the still water, the water lifted by 120.
-constexpr double eyeBehindCentre = 127.0;
-constexpr float textureRepeats = 4.0f;
-// The software renderer takes and frees about a megabyte for each batch of
-// vertices, dozens of times a frame; with glibc's default trimming every free
-// hands the top of the heap back to the kernel and the next batch faults it
-// in again, up to a third of a frame's CPU time. Slack at the top of the heap
-// keeps it mapped, so the yardstick shows the drawing's own cost.
-constexpr int heapTopPad = 16 * 1024 * 1024;
-
 // The vertex calls are written out here rather than borrowed from the
 // viewer's tile code, so the yardstick stays put while that code changes.
 RenderGrid flatGrid;
@@ -44,8 +33,8 @@ void buildFlatGrid() {
 void emitVertex(int a, int l, double offsetX, double offsetY) {
     const Vector3d& p = flatGrid.positions[a][l];
     const Vector3d& n = flatGrid.normals[a][l];
-    glTexCoord2f(static_cast<float>(a) / gridSize * textureRepeats,
-                 static_cast<float>(l) / gridSize * textureRepeats);
+    glTexCoord2f(static_cast<float>(a) / gridSize * normalMapRepeats,
+                 static_cast<float>(l) / gridSize * normalMapRepeats);
     glNormal3d(n.x, n.y, n.z);
     glVertex3f(static_cast<float>(offsetX + p.x), static_cast<float>(offsetY + p.y),
                static_cast<float>(heightScale * p.z));
@@ -118,7 +107,9 @@ void onReferenceKey(unsigned char key, int, int) {
 } // namespace
 
 int main(int argc, char** argv) {
-    mallopt(M_TOP_PAD, heapTopPad);
+    // The same heap padding as the viewer, so the yardstick shows the
+    // drawing's own cost.
+    mallopt(M_TOP_PAD, heapTopPadding);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowPosition(0, 0);

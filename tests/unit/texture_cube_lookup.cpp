@@ -13,7 +13,7 @@ int texelIndex(double coordinate, double major, int size) {
 } // namespace
 
 // The major axis picks the face; sc and tc are the face's own axes, as the
-// OpenGL specification tabulates them.
+// rendering library defines cube-map lookups.
 CubeTexel cubeTexelFor(const double (&direction)[3], int size) {
     const double x = direction[0], y = direction[1], z = direction[2];
     const double ax = std::fabs(x), ay = std::fabs(y), az = std::fabs(z);
