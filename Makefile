@@ -20,6 +20,11 @@ build: deps
 run: build
 	@scripts/run-viewer $(BUILD_DIR)
 
+# The Debian package of the installed tree, in the build folder.
+.PHONY: package
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
 # The tests run twice: the unit and GL tests and one end-to-end run of the
 # viewer in a build with AddressSanitizer and UndefinedBehaviorSanitizer, then
 # every test in the Release build.

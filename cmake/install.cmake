@@ -1,0 +1,81 @@
+# Installing the viewer like a desktop program, and the Debian package made
+# of the same tree. The viewer reads its files from its working directory, so
+# it is installed out of the way and started through the launcher, which goes
+# to the data folder first. The launcher finds both from its own place, so
+# these three folders below the prefix are fixed: it knows them too.
+set(OCEAN_INSTALL_VIEWER_DIR lib/ocean-viewer)
+set(OCEAN_INSTALL_DATA_DIR share/ocean-viewer)
+set(OCEAN_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
+set(OCEAN_STAGE_DIR ${CMAKE_BINARY_DIR}/packaging)
+
+# Every file the viewer reads at start-up, as the data target lays them out.
+set(OCEAN_DATA_FILES
+    cloudy1.jpg
+    ixpos.bmp ixneg.bmp iypos.bmp iyneg.bmp izpos.bmp izneg.bmp
+    bottom.jpg
+    v.cg f.cg)
+list(TRANSFORM OCEAN_DATA_FILES PREPEND ${OCEAN_DATA_DIR}/)
+
+install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/ocean-viewer DESTINATION bin)
+install(TARGETS ocean RUNTIME DESTINATION ${OCEAN_INSTALL_VIEWER_DIR})
+install(FILES ${OCEAN_DATA_FILES} DESTINATION ${OCEAN_INSTALL_DATA_DIR})
+install(FILES ${OCEAN_PACKAGING_DIR}/ocean-viewer.desktop DESTINATION share/applications)
+
+# The manual page carries the version; installed compressed, without a time
+# stamp, as Debian keeps them.
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+configure_file(${OCEAN_PACKAGING_DIR}/ocean-viewer.6.in ${OCEAN_STAGE_DIR}/ocean-viewer.6 @ONLY)
+add_custom_command(OUTPUT ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz
+    COMMAND ${GZIP_EXECUTABLE} -9nf ${OCEAN_STAGE_DIR}/ocean-viewer.6 -c > ocean-viewer.6.gz
+    DEPENDS ${OCEAN_STAGE_DIR}/ocean-viewer.6
+    WORKING_DIRECTORY ${OCEAN_STAGE_DIR}
+    VERBATIM)
+install(FILES ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz DESTINATION share/man/man6)
+
+# The icon is the viewer's own picture of the sea: the README's screenshot
+# scaled until its shorter side fits and cut square around the middle, sky
+# above and water below the horizon, in the sizes menus and launchers ask
+# for. Without metadata the same screenshot always gives the same files.
+find_program(IMAGEMAGICK_CONVERT convert HINTS /usr/bin REQUIRED)
+set(OCEAN_SCREENSHOT ${CMAKE_SOURCE_DIR}/docs/screenshot.png)
+set(OCEAN_ICON_SIZES 48 128 256)
+set(OCEAN_ICONS "")
+foreach(size ${OCEAN_ICON_SIZES})
+    set(icon ${OCEAN_STAGE_DIR}/icons/${size}x${size}/ocean-viewer.png)
+    add_custom_command(OUTPUT ${icon}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${OCEAN_STAGE_DIR}/icons/${size}x${size}
+        COMMAND ${IMAGEMAGICK_CONVERT} ${OCEAN_SCREENSHOT}
+            -resize ${size}x${size}^ -gravity center -extent ${size}x${size}
+            -strip -define png:exclude-chunks=date,time ${icon}
+        DEPENDS ${OCEAN_SCREENSHOT}
+        VERBATIM)
+    install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
+    list(APPEND OCEAN_ICONS ${icon})
+endforeach()
+add_custom_target(install-files ALL DEPENDS ${OCEAN_ICONS} ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz)
+
+# The Debian package: the tree above below /usr. The library dependencies
+# (GL, GLU, GLUT, JPEG and the C++ runtime) are read off the viewer's own
+# links by dpkg-shlibdeps, so they name the packages of the release it was
+# built on.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ocean-viewer)
+set(CPACK_PACKAGE_VENDOR "Ocean viewer developers")
+set(CPACK_PACKAGE_CONTACT "Ocean viewer developers <maintainers@users.noreply.c-seed-2a6754fe.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "real-time ocean viewer: wind-driven waves under a cloudy sky")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Every frame the viewer synthesises a patch of deep-water waves from a wind-wave\n"
+    "spectrum with inverse FFTs, repeats it as tiles across the sea, and draws them\n"
+    "shaded per pixel with reflection and refraction under a textured sky dome.\n"
+    "Drag with the mouse to look around; space toggles the shading, c the frame\n"
+    "counters. Its pictures and shaders can be replaced with a user's own.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build/" "/build-[^/]*/")
+include(CPack)

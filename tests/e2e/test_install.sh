@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The viewer as installed: `cmake --install` into a prefix, the tree moved
+# elsewhere, the launcher started from an unrelated folder shows the sky and
+# the sea with nothing missing; a link to it with OCEAN_VIEWER_DATA naming a
+# user's own folder shows that folder's sky; without its data folder it says
+# so in one line. The desktop entry validates and the manual page renders
+# without warnings and lists every console message the README does.
+source "$(dirname "$0")/lib.sh"
+
+cmake --install "$OCEAN_BUILD" --prefix "$WORK/installed" > "$WORK/install.log" 2>&1 ||
+    fail "install: $(tail -n 5 "$WORK/install.log")"
+mv "$WORK/installed" "$WORK/moved"
+TREE=$WORK/moved
+OCEAN_BINARY=$TREE/bin/ocean-viewer
+RUN_DIR=$WORK/elsewhere
+mkdir -p "$RUN_DIR"
+
+# The menu entry starts the installed launcher and shows an installed icon.
+entry=$TREE/share/applications/ocean-viewer.desktop
+validation=$(desktop-file-validate "$entry" 2>&1) || fail "desktop entry: $validation"
+[ -z "$validation" ] || fail "desktop entry: $validation"
+[ -x "$TREE/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")" ] || fail "Exec= names no installed program"
+icon=$(sed -n 's/^Icon=//p' "$entry")
+for size in 48 128 256; do
+    [ "$(identify -format %wx%h "$TREE/share/icons/hicolor/${size}x$size/apps/$icon.png")" = "${size}x$size" ] ||
+        fail "no $size-pixel icon '$icon'"
+done
+
+MANWIDTH=80 man --warnings -l "$TREE/share/man/man6/ocean-viewer.6.gz" > "$WORK/man.txt" 2> "$WORK/man.err" ||
+    fail "man: $(cat "$WORK/man.err")"
+[ ! -s "$WORK/man.err" ] || fail "manual page warnings: $(cat "$WORK/man.err")"
+grep -q OCEAN_VIEWER_DATA "$WORK/man.txt" || fail "the manual page does not name OCEAN_VIEWER_DATA"
+# Every text quoted in the first column of the README's console messages.
+while IFS= read -r message; do
+    grep -qiF -- "$message" "$WORK/man.txt" || fail "the manual page lacks the message '$message'"
+done < <(sed -n '/^## Console messages/,/^## /s/^| \([^|]*\)|.*/\1/p' "$OCEAN_SOURCE/README.md" |
+    grep -o '`[^`]*`' | tr -d '`')
+
+# The sky, and the sea near the eye.
+SKY=1280x400+0+0
+SEA=1280x200+0+824
+
+start_display
+start_ocean
+grep -qF "moved/lib/ocean-viewer/ocean" <<< "$(xwininfo -id "$(xdotool search --onlyvisible --name ocean | head -n 1)")" ||
+    fail "the window is not the moved tree's viewer"
+screenshot "$WORK/installed.png"
+ocean_running || fail "the installed viewer ended on its own"
+stop_ocean
+[ "$OCEAN_STATUS" = 0 ] || fail "exit status after Escape: $OCEAN_STATUS"
+! grep -E "can't open|Error|shader \"" "$WORK/stdout" "$WORK/stderr" || fail "messages from the installed viewer"
+read -r r g b <<< "$(region_mean "$WORK/installed.png" $SKY)"
+echo "sky $r $g $b"
+[ "$b" -gt $((r + 30)) ] && [ $((r + g + b)) -gt 300 ] || fail "the sky is not light blue ($r $g $b)"
+read -r r g b <<< "$(region_mean "$WORK/installed.png" $SEA)"
+echo "sea $r $g $b"
+[ "$g" -gt $((r + 20)) ] && [ "$b" -gt $((r + 20)) ] && [ $((r + g + b)) -gt 100 ] ||
+    fail "the sea is not blue-green ($r $g $b)"
+
+# A user's own folder, named relative to where the user stands, with a red sky.
+cp -r "$TREE/share/ocean-viewer" "$RUN_DIR/my-sea"
+"$CONVERT" -size 512x256 xc:"rgb(200,60,40)" "$RUN_DIR/my-sea/cloudy1.jpg"
+mkdir "$RUN_DIR/bin"
+ln -s "$TREE/bin/ocean-viewer" "$RUN_DIR/bin/ocean-viewer"
+OCEAN_BINARY=$RUN_DIR/bin/ocean-viewer
+export OCEAN_VIEWER_DATA=my-sea
+start_ocean
+screenshot "$WORK/own-sky.png"
+stop_ocean
+[ "$OCEAN_STATUS" = 0 ] || fail "own folder: exit status after Escape: $OCEAN_STATUS"
+read -r r g b <<< "$(region_mean "$WORK/own-sky.png" $SKY)"
+echo "own sky $r $g $b"
+[ "$r" -gt $((b + 60)) ] || fail "the sky is not the own folder's red ($r $g $b)"
+unset OCEAN_VIEWER_DATA
+
+mv "$TREE/share/ocean-viewer" "$WORK/away"
+status=0
+(cd "$RUN_DIR" && "$TREE/bin/ocean-viewer") > "$WORK/stdout" 2> "$WORK/stderr" || status=$?
+[ "$status" -ne 0 ] || fail "no data folder, yet status 0"
+[ ! -s "$WORK/stdout" ] && [ "$(wc -l < "$WORK/stderr")" = 1 ] || fail "no data folder: not one line"
+grep -qF "$TREE/share/ocean-viewer" "$WORK/stderr" || fail "no data folder: the line does not name it"
+echo "PASS"
