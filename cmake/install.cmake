@@ -63,13 +63,12 @@ set(CPACK_PACKAGE_NAME ocean-viewer)
 set(CPACK_PACKAGE_VENDOR "Ocean viewer developers")
 set(CPACK_PACKAGE_CONTACT "Ocean viewer developers <maintainers@users.noreply.c-seed-2a6754fe.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "real-time ocean viewer: wind-driven waves under a cloudy sky")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Every frame the viewer synthesises a patch of deep-water waves from a wind-wave\n"
     "spectrum with inverse FFTs, repeats it as tiles across the sea, and draws them\n"
     "shaded per pixel with reflection and refraction under a textured sky dome.\n"
     "Drag with the mouse to look around; space toggles the shading, c the frame\n"
     "counters. Its pictures and shaders can be replaced with a user's own.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
