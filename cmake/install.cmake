@@ -26,9 +26,8 @@ install(FILES ${OCEAN_PACKAGING_DIR}/ocean-viewer.desktop DESTINATION share/appl
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 configure_file(${OCEAN_PACKAGING_DIR}/ocean-viewer.6.in ${OCEAN_STAGE_DIR}/ocean-viewer.6 @ONLY)
 add_custom_command(OUTPUT ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz
-    COMMAND ${GZIP_EXECUTABLE} -9nf ${OCEAN_STAGE_DIR}/ocean-viewer.6 -c > ocean-viewer.6.gz
+    COMMAND ${GZIP_EXECUTABLE} -9nkf ${OCEAN_STAGE_DIR}/ocean-viewer.6
     DEPENDS ${OCEAN_STAGE_DIR}/ocean-viewer.6
-    WORKING_DIRECTORY ${OCEAN_STAGE_DIR}
     VERBATIM)
 install(FILES ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz DESTINATION share/man/man6)
 
