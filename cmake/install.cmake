@@ -53,7 +53,7 @@ foreach(size ${OCEAN_ICON_SIZES})
 endforeach()
 add_custom_target(install-files ALL DEPENDS ${OCEAN_ICONS} ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz)
 
-# The Debian package: the tree above below /usr. The library dependencies
+# The Debian package holds the same tree under /usr. The library dependencies
 # (GL, GLU, GLUT, JPEG and the C++ runtime) are read off the viewer's own
 # links by dpkg-shlibdeps, so they name the packages of the release it was
 # built on.

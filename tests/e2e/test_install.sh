@@ -21,10 +21,14 @@ validation=$(desktop-file-validate "$entry" 2>&1) || fail "desktop entry: $valid
 [ -z "$validation" ] || fail "desktop entry: $validation"
 [ -x "$TREE/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")" ] || fail "Exec= names no installed program"
 icon=$(sed -n 's/^Icon=//p' "$entry")
-for size in 48 128 256; do
-    [ "$(identify -format %wx%h "$TREE/share/icons/hicolor/${size}x$size/apps/$icon.png")" = "${size}x$size" ] ||
-        fail "no $size-pixel icon '$icon'"
+icons=0
+for file in "$TREE"/share/icons/hicolor/*/apps/"$icon".png; do
+    [ -f "$file" ] || fail "no icon '$icon' in the theme"
+    size=$(basename "$(dirname "$(dirname "$file")")")
+    [ "$(identify -format %wx%h "$file")" = "$size" ] || fail "icon $file is not $size"
+    icons=$((icons + 1))
 done
+echo "$icons icons"
 
 MANWIDTH=80 man --warnings -l "$TREE/share/man/man6/ocean-viewer.6.gz" > "$WORK/man.txt" 2> "$WORK/man.err" ||
     fail "man: $(cat "$WORK/man.err")"
@@ -78,5 +82,5 @@ status=0
 (cd "$RUN_DIR" && "$TREE/bin/ocean-viewer") > "$WORK/stdout" 2> "$WORK/stderr" || status=$?
 [ "$status" -ne 0 ] || fail "no data folder, yet status 0"
 [ ! -s "$WORK/stdout" ] && [ "$(wc -l < "$WORK/stderr")" = 1 ] || fail "no data folder: not one line"
-grep -qF "$TREE/share/ocean-viewer" "$WORK/stderr" || fail "no data folder: the line does not name it"
+grep -qF "moved/share/ocean-viewer" "$WORK/stderr" || fail "no data folder: the line does not name it"
 echo "PASS"
