@@ -1,23 +1,22 @@
 #include <GL/glut.h>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <set>
+#include <utility>
 #include <vector>
 
-#include "app/app_state.h"
 #include "ocean/ocean_state.h"
-#include "render/gl_api.h"
-#include "render/render_state.h"
+#include "tests/gl/gl_recorder.h"
+#include "tests/gl/gl_test_support.h"
 
 namespace {
 
 class WaterTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setupSceneState();
-        onReshape(windowWidth, windowHeight);
-        heading = 40.0f;
-        pitch = 0.0f;
-        statsVisible = 1;
-        shadersEnabled = 1;
+        startSceneAfresh();
+        // The fixed-function path: these tests make no shader programs.
+        shadersEnabled = -toggleOn;
         seedRandom(7);
         initWaveSpectrum();
     }
@@ -39,10 +38,9 @@ class WaterTest : public ::testing::Test {
     }
 };
 
-TEST_F(WaterTest, StartViewDrawsSixteenTilesCoveringTheLowerPart) {
+TEST_F(WaterTest, StartViewCoversTheLowerPart) {
     simulationStep(0.0);
     std::vector<float> depth = waterDepth();
-    EXPECT_EQ(tilesDrawn, 16);
     int uncovered = 0;
     for (float d : depth)
         uncovered += d == 1.0f;
@@ -58,18 +56,100 @@ TEST_F(WaterTest, SurfaceChangesFromOneTickToTheNext) {
     for (size_t i = 0; i < first.size(); ++i)
         changed += first[i] != second[i];
     EXPECT_GT(changed, static_cast<int>(first.size() / 4));
-    EXPECT_EQ(tilesDrawn, 16);
 }
 
-TEST_F(WaterTest, ShadingToggleKeepsTheGeometry) {
-    simulationStep(-2.0);
-    shadersEnabled = 1;
-    std::vector<float> off = waterDepth();
-    int tilesOff = tilesDrawn;
-    shadersEnabled = -1;
-    std::vector<float> on = waterDepth();
-    EXPECT_EQ(tilesDrawn, tilesOff);
-    EXPECT_EQ(on, off);
+// A grid whose every value tells its lattice point: the z values are not
+// multiples of 10, so a heightScale of 0.1 shows in every digit.
+void fillTellingGrid() {
+    for (int a = 0; a < renderGridSize; ++a)
+        for (int l = 0; l < renderGridSize; ++l) {
+            renderGrid.positions[a][l] =
+                Vector3d{2.0 * a + 0.25, 2.0 * l + 0.5, 3.0 + a + 0.01 * l};
+            renderGrid.normals[a][l] = Vector3d{a * 0.125, l * 0.0625, 7.0 + a + l};
+        }
+}
+
+using Tile = std::pair<int, int>;
+
+// The tiles in the order they were sent, told by their first vertex, after
+// checking every vertex of every strip against the grid.
+std::vector<Tile> checkedTiles(const std::vector<RecordedStrip>& strips) {
+    std::vector<Tile> tiles;
+    int wrong = 0;
+    for (size_t n = 0; n < strips.size(); ++n) {
+        const RecordedStrip& strip = strips[n];
+        const int k = static_cast<int>(n % gridSize);
+        EXPECT_EQ(strip.mode, static_cast<unsigned>(GL_TRIANGLE_STRIP));
+        if (strip.vertices.size() != 2 * renderGridSize) {
+            ADD_FAILURE() << "strip " << n << " has " << strip.vertices.size() << " vertices";
+            return tiles;
+        }
+        const Vector3d& origin = renderGrid.positions[k][0];
+        const RecordedVertex& first = strip.vertices[0];
+        const Tile tile{static_cast<int>((first.x - origin.x) / patchLength + 0.5 + 64) - 64,
+                        static_cast<int>((first.y - origin.y) / patchLength + 0.5 + 64) - 64};
+        if (k == 0)
+            tiles.push_back(tile);
+        for (size_t v = 0; v < strip.vertices.size(); ++v) {
+            // (k, l) then (k + 1, l) for l = 0..64
+            const int a = k + static_cast<int>(v % 2);
+            const int l = static_cast<int>(v / 2);
+            const Vector3d& p = renderGrid.positions[a][l];
+            const Vector3d& normal = renderGrid.normals[a][l];
+            const RecordedVertex& r = strip.vertices[v];
+            const RecordedVertex expected{a / 64.0f * 4.0f,
+                                          l / 64.0f * 4.0f,
+                                          normal.x,
+                                          normal.y,
+                                          normal.z,
+                                          static_cast<float>(tile.first * patchLength + p.x),
+                                          static_cast<float>(tile.second * patchLength + p.y),
+                                          static_cast<float>(heightScale * p.z)};
+            bool same = r.s == expected.s && r.t == expected.t && r.nx == expected.nx &&
+                        r.ny == expected.ny && r.nz == expected.nz && r.x == expected.x &&
+                        r.y == expected.y && r.z == expected.z;
+            if (!same && wrong++ == 0)
+                ADD_FAILURE() << "strip " << n << " vertex " << v << " (lattice " << a << ", " << l
+                              << "): texcoord " << r.s << "," << r.t << " normal " << r.nx << ","
+                              << r.ny << "," << r.nz << " position " << r.x << "," << r.y << ","
+                              << r.z << "; expected z " << expected.z;
+        }
+    }
+    EXPECT_EQ(wrong, 0) << "vertices unlike the grid";
+    return tiles;
+}
+
+// What drawWaterTiles sends: per visible tile 64 strips of the lattice
+// points (k, l) and (k + 1, l), texture coordinates 0..4 across the tile, the
+// normal as stored and the position offset by the tile with its height
+// scaled; the tiles in tx-outer order, as many as the wedge lets through.
+TEST_F(WaterTest, SendsEachVisibleTileAsStripsOfTheGrid) {
+    fillTellingGrid();
+    const struct {
+        float heading;
+        int tiles;
+    } views[] = {{40.0f, 16}, {0.0f, 19}, {90.0f, 19}, {180.0f, 35}};
+    for (const auto& view : views) {
+        heading = view.heading;
+        startRecording();
+        waterDepth();
+        std::vector<RecordedStrip> strips = stopRecording();
+        EXPECT_EQ(tilesDrawn, view.tiles) << "heading " << view.heading;
+        ASSERT_EQ(strips.size(), static_cast<size_t>(view.tiles * gridSize))
+            << "heading " << view.heading;
+        std::vector<Tile> tiles = checkedTiles(strips);
+        EXPECT_TRUE(std::is_sorted(tiles.begin(), tiles.end()) &&
+                    std::set<Tile>(tiles.begin(), tiles.end()).size() == tiles.size())
+            << "tiles not sent once each with tx outer, heading " << view.heading;
+        if (view.heading == 40.0f) {
+            std::set<Tile> block;
+            for (int tx = 0; tx < 4; ++tx)
+                for (int ty = 0; ty < 4; ++ty)
+                    block.insert({tx, ty});
+            EXPECT_EQ(std::set<Tile>(tiles.begin(), tiles.end()), block)
+                << "the start view shows the tiles 0 to 3 both ways";
+        }
+    }
 }
 
 TEST_F(WaterTest, ModelToWorldIsTheSameWhateverTheView) {

@@ -152,20 +152,6 @@ TEST(EvolveSpectrum, CentreCellIsConstant) {
     }
 }
 
-TEST(ComputeDisplacement, ZeroWaveNumberGetsNoDisplacement) {
-    drawFixedSea();
-    evolveSpectrum(-2.0);
-    buildDisplacementSpectra();
-    EXPECT_EQ(displacementX[32][32].re, 0.0);
-    EXPECT_EQ(displacementX[32][32].im, 0.0);
-    EXPECT_EQ(displacementY[32][32].re, 0.0);
-    EXPECT_EQ(displacementY[32][32].im, 0.0);
-    // Along the x axis of k there is no y displacement and the full x one.
-    EXPECT_EQ(displacementY[40][32].im, 0.0);
-    EXPECT_DOUBLE_EQ(displacementX[40][32].im, -heightField[40][32].im);
-    EXPECT_DOUBLE_EQ(displacementX[24][32].im, heightField[24][32].im);
-}
-
 TEST(CheckerSign, AlternatesExactly) {
     for (int n = 0; n < 2 * gridSize; ++n)
         EXPECT_EQ(checkerSign(n), n % 2 == 0 ? 1.0 : -1.0) << n;
