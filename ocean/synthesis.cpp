@@ -32,6 +32,29 @@ void transformDisplacementOrExit(Complex (&displacement)[gridSize][gridSize],
     std::exit(0);
 }
 
+} // namespace
+
+double checkerSign(int n) {
+    return std::pow(-1.0, static_cast<double>(n));
+}
+
+// The partner cell is taken at 63 - i, 63 - j, and the mirrored cell receives
+// the two parts exchanged rather than the conjugate: this is the sea the
+// viewer has always drawn. Row 32 comes last, so it keeps its own values over
+// the copy written into it from row 31.
+void evolveSpectrum(double t) {
+    for (int i = 0; i <= centreIndex; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            Complex h = evolvedCell(i, j, t);
+            heightField[i][j] = h;
+            if (i != centreIndex)
+                heightField[gridSize - 1 - i][gridSize - 1 - j] = Complex{h.im, h.re};
+        }
+    }
+}
+
+namespace {
+
 // Built from the imaginary part of h(k, t) while heightField still holds the
 // spectrum; the zero wave number has no direction and gets no displacement.
 void buildDisplacementSpectra() {
@@ -64,6 +87,19 @@ void scaleDisplacements() {
     }
 }
 
+} // namespace
+
+// A displacement transform can fail only when its scratch memory cannot be
+// obtained; the viewer then says so and ends.
+void computeDisplacement() {
+    buildDisplacementSpectra();
+    transformDisplacementOrExit(displacementX, "false on DXFFT");
+    transformDisplacementOrExit(displacementY, "false on DYFFT");
+    scaleDisplacements();
+}
+
+namespace {
+
 // Only the real part is sign-corrected: the imaginary part is never read.
 void correctHeightsAndPlacePoints() {
     for (int i = 0; i < gridSize; ++i) {
@@ -78,34 +114,6 @@ void correctHeightsAndPlacePoints() {
 }
 
 } // namespace
-
-double checkerSign(int n) {
-    return std::pow(-1.0, static_cast<double>(n));
-}
-
-// The partner cell is taken at 63 - i, 63 - j, and the mirrored cell receives
-// the two parts exchanged rather than the conjugate: this is the sea the
-// viewer has always drawn. Row 32 comes last, so it keeps its own values over
-// the copy written into it from row 31.
-void evolveSpectrum(double t) {
-    for (int i = 0; i <= centreIndex; ++i) {
-        for (int j = 0; j < gridSize; ++j) {
-            Complex h = evolvedCell(i, j, t);
-            heightField[i][j] = h;
-            if (i != centreIndex)
-                heightField[gridSize - 1 - i][gridSize - 1 - j] = Complex{h.im, h.re};
-        }
-    }
-}
-
-// A displacement transform can fail only when its scratch memory cannot be
-// obtained; the viewer then says so and ends.
-void computeDisplacement() {
-    buildDisplacementSpectra();
-    transformDisplacementOrExit(displacementX, "false on DXFFT");
-    transformDisplacementOrExit(displacementY, "false on DYFFT");
-    scaleDisplacements();
-}
 
 // The displacement spectra must be taken before the height transform
 // overwrites the spectrum. A failed height transform goes unreported: the
