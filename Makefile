@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps build run test soak sanitize bench clean
+.PHONY: all deps build run test shuffled soak sanitize bench clean
 
 all: build
 
@@ -25,9 +25,9 @@ run: build
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
-# The tests run twice: the unit and GL tests and one end-to-end run of the
-# viewer in a build with AddressSanitizer and UndefinedBehaviorSanitizer, then
-# every test in the Release build.
+# The tests run three ways: the unit and GL tests and one end-to-end run of
+# the viewer in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+# each test binary in shuffled orders; then every test in the Release build.
 SANITIZE_DIR := $(BUILD_DIR)/sanitize
 SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
@@ -41,8 +41,19 @@ sanitize: deps
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -LE 'e2e|fuzz'
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -R 'e2e.test_shell$$'
 
-test: build sanitize
+test: build sanitize shuffled
 	@cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure
+
+# Each test binary run whole in one process, in three shuffled orders: no test
+# may lean on what another left behind.
+SHUFFLE_SEEDS := 1 2 3
+shuffled: build
+	@cd $(BUILD_DIR) && for seed in $(SHUFFLE_SEEDS); do \
+		OCEAN_TOOLS=$(abspath $(BUILD_DIR))/tools tests/unit_tests --gtest_shuffle \
+			--gtest_random_seed=$$seed --gtest_brief=1 || exit 1; \
+		(cd data && $(XVFB) ../tests/gl_tests --gtest_shuffle \
+			--gtest_random_seed=$$seed --gtest_brief=1) || exit 1; \
+	done
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: build

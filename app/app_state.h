@@ -11,11 +11,6 @@ constexpr double farPlane = 2500.0;
 // Radians of atan become the full angle in degrees through this factor
 // (2 / the degrees-to-radians factor).
 constexpr double radiansToFullAngle = 114.59155587429832;
-// The software renderer obtains and frees about a megabyte for every batch of
-// vertices. Without room kept at the top of the heap the allocator hands it
-// back to the kernel each time and the next batch faults it in again: a fifth
-// of the frame went to that.
-constexpr int heapTopPadding = 16 * 1024 * 1024;
 // Dragging turns the view by 1/8 degree per pixel on both axes.
 constexpr float pixelsPerDegree = 8.0f;
 
@@ -32,6 +27,9 @@ extern int statsVisible;
 // The viewer stands still: nothing writes these during a run.
 extern double cameraX;
 extern double cameraY;
+// Puts every value above back to its start value, so that each test starts
+// from the viewer as it opens whatever ran before it.
+void resetViewerState();
 
 // Button and state codes as the toolkit reports them to onMouse.
 constexpr int leftButton = 0;
@@ -42,19 +40,23 @@ constexpr int spaceKey = 32;
 constexpr int statsKey = 'c';
 
 // ---- Input (input.cpp) -----------------------------------------------------
-float verticalFieldOfView(int width, int height);
 void handleKey(int key);
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecialKey(int key, int x, int y);
 void onMouse(int button, int state, int x, int y);
 void onMotion(int x, int y);
-// Asks the toolkit to draw the window again (reshape.cpp in the viewer).
+// Asks the toolkit to draw the window again (redisplay.cpp in the viewer).
 void requestRedisplay();
+
+// ---- Window and projection (reshape.cpp) -----------------------------------
 void onReshape(int width, int height);
 
 // ---- Clock (clock.cpp) -----------------------------------------------------
 extern double startTime;
 double clockSeconds();
+// The phase time of the waves at clock reading now: start minus now, so it is
+// 0 when the wave clock started and falls by one per second of running time.
+double waveTime(double now);
 
 // ---- Frame counter (frame_counter.cpp) and overlay (overlay.cpp) -----------
 extern int framesCounted;
@@ -65,9 +67,18 @@ extern char statsText[statsTextSize];
 // Counts one frame shown at clock reading now and publishes the count once a
 // second has passed since the last publication.
 void countFrame(double now);
+// The counter as before the first frame: nothing counted, nothing published.
+void resetFrameCounter();
 void drawText(int x, int y, const char* text);
 void drawStats();
 
-// ---- Idle tick and start-up (idle.cpp, main.cpp) --------------------------
+// ---- Idle tick and start-up (idle.cpp, startup.cpp) -----------------------
 void onIdle();
 void initialise();
+
+// ---- Process (main.cpp) ----------------------------------------------------
+// The software renderer obtains and frees about a megabyte for every batch of
+// vertices. Without room kept at the top of the heap the allocator hands it
+// back to the kernel each time and the next batch faults it in again: a fifth
+// of the frame went to that.
+constexpr int heapTopPadding = 16 * 1024 * 1024;

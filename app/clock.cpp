@@ -2,6 +2,7 @@
 #include <chrono>
 
 #include "app/app_state.h"
+#include "ocean/ocean_state.h"
 
 double startTime = 0.0;
 
@@ -13,4 +14,8 @@ double clockSeconds() {
         duration_cast<std::chrono::milliseconds>(system_clock::now().time_since_epoch()).count();
     long long seconds = milliseconds / 1000;
     return static_cast<double>(seconds) + static_cast<double>(milliseconds % 1000) / 1000.0;
+}
+
+double waveTime(double now) {
+    return (startTime - now) * timeScale;
 }

@@ -19,3 +19,10 @@ void countFrame(double now) {
         framesCounted = 0;
     }
 }
+
+void resetFrameCounter() {
+    framesCounted = 0;
+    framesPerSecond = 0;
+    lastPublishTime = 0.0;
+    statsText[0] = '\0';
+}

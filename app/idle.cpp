@@ -7,10 +7,7 @@
 #include "render/render_state.h"
 
 void onIdle() {
-    // Start minus now: the phase time is 0 when the wave clock started and
-    // falls by one per second of running time.
-    double t = (startTime - clockSeconds()) * timeScale;
-    simulationStep(t);
+    simulationStep(waveTime(clockSeconds()));
     updateNormalMapTexture();
     glutPostRedisplay();
 }

@@ -1,22 +1,8 @@
 // Keys and mouse look. The toolkit delivers the events; everything here is
 // plain arithmetic on the viewer state, so it runs without a window.
-#include <cmath>
 #include <cstdlib>
 
 #include "app/app_state.h"
-#include "render/render_state.h"
-
-// Keeps a horizontal field of view of 90 degrees whatever the window's shape;
-// the near plane sits at distance 1.
-float verticalFieldOfView(int width, int height) {
-    if (height == 0)
-        height = 1;
-    float aspect = static_cast<float>(width) / static_cast<float>(height);
-    float halfWidth =
-        static_cast<float>(std::tan(horizontalFieldOfView / 2 * degreesToRadians) * nearPlane);
-    float halfHeight = halfWidth / aspect;
-    return static_cast<float>(std::atan(halfHeight / nearPlane) * radiansToFullAngle);
-}
 
 void handleKey(int key) {
     switch (key) {

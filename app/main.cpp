@@ -7,6 +7,8 @@
 #include "render/render_state.h"
 
 int main(int argc, char** argv) {
+    // Keeps the renderer's per-batch megabyte in the heap rather than
+    // returning it to the kernel after every batch.
     mallopt(M_TOP_PAD, heapTopPadding);
     std::cout << "program is loading.." << std::endl;
     glutInit(&argc, argv);

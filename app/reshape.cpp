@@ -1,16 +1,26 @@
-// The projection follows the window; the toolkit hands over redisplays.
-#include <GL/glut.h>
+// The projection follows the window: a 90-degree view across, whatever the
+// window's shape.
+#include <cmath>
 
 #include "app/app_state.h"
 #include "render/gl_api.h"
+#include "render/render_state.h"
 
-static_assert(leftButton == GLUT_LEFT_BUTTON, "left button code");
-static_assert(buttonDown == GLUT_DOWN && buttonUp == GLUT_UP, "button state codes");
+namespace {
 
-void requestRedisplay() {
-    glutPostRedisplay();
+// The near plane sits at distance 1; the vertical angle follows from the
+// half-width of the view there and the aspect.
+float verticalFieldOfView(float aspect) {
+    float halfWidth =
+        static_cast<float>(std::tan(horizontalFieldOfView / 2 * degreesToRadians) * nearPlane);
+    float halfHeight = halfWidth / aspect;
+    return static_cast<float>(std::atan(halfHeight / nearPlane) * radiansToFullAngle);
 }
 
+} // namespace
+
+// A window 0 pixels high is taken as 1 pixel high, for the viewport and the
+// aspect alike, so the aspect never divides by zero.
 void onReshape(int width, int height) {
     if (height == 0)
         height = 1;
@@ -18,7 +28,7 @@ void onReshape(int width, int height) {
     float aspect = static_cast<float>(width) / static_cast<float>(height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(verticalFieldOfView(width, height), aspect, nearPlane, farPlane);
+    gluPerspective(verticalFieldOfView(aspect), aspect, nearPlane, farPlane);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

@@ -1,5 +1,8 @@
-// The FFT engine and one whole simulation step, each beside the same work
-// done with FFTW, and the two ratios (ours / FFTW) measured in the same run.
+// The FFT engine beside FFTW, and one whole simulation step, measured in the
+// same run: the ratio of the two transforms, and what the step would cost
+// with FFTW's transform in place of ours (the step less its three transforms
+// plus three of FFTW's). The step is timed as the viewer runs it, so the
+// figure cannot drift from the code.
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -11,7 +14,10 @@
 
 namespace {
 
-enum Measured { oursFft, fftwFft, oursStep, fftwStep, measuredCount };
+enum Measured { oursFft, fftwFft, oursStep, measuredCount };
+
+// Inverse transforms in one step: the two displacements and the heights.
+constexpr int transformsPerStep = 3;
 
 // Seconds per iteration of the last (final) run of each benchmark.
 double secondsPerIteration[measuredCount];
@@ -20,25 +26,15 @@ Complex fftInput[gridSize][gridSize];
 Complex fftWork[gridSize][gridSize];
 
 fftw_plan workPlan;
-fftw_plan heightPlan;
-fftw_plan displacementXPlan;
-fftw_plan displacementYPlan;
 
 // A representative time: a few seconds into the run.
 constexpr double stepTime = -3.7;
 
-fftw_plan inverseInPlace(Complex (&data)[gridSize][gridSize]) {
-    fftw_complex* cells = reinterpret_cast<fftw_complex*>(&data[0][0]);
-    return fftw_plan_dft_2d(gridSize, gridSize, cells, cells, FFTW_BACKWARD, FFTW_MEASURE);
-}
-
-// Planning with FFTW_MEASURE overwrites the arrays, so it comes before any
+// Planning with FFTW_MEASURE overwrites the array, so it comes before any
 // data is laid down.
 void prepare() {
-    workPlan = inverseInPlace(fftWork);
-    heightPlan = inverseInPlace(heightField);
-    displacementXPlan = inverseInPlace(displacementX);
-    displacementYPlan = inverseInPlace(displacementY);
+    fftw_complex* cells = reinterpret_cast<fftw_complex*>(&fftWork[0][0]);
+    workPlan = fftw_plan_dft_2d(gridSize, gridSize, cells, cells, FFTW_BACKWARD, FFTW_MEASURE);
     std::mt19937 engine(1);
     std::uniform_real_distribution<double> value(-1.0, 1.0);
     for (auto& row : fftInput)
@@ -82,22 +78,6 @@ void stepOurs(benchmark::State& state) {
     });
 }
 
-// The same step as simulationStep with FFTW's transform in place of ours.
-void stepFftw(benchmark::State& state) {
-    timeLoop(state, fftwStep, [] {
-        evolveSpectrum(stepTime);
-        buildDisplacementSpectra();
-        fftw_execute(displacementXPlan);
-        fftw_execute(displacementYPlan);
-        scaleDisplacements();
-        fftw_execute(heightPlan);
-        correctHeightsAndPlacePoints();
-        computeNormals(heightField);
-        buildRenderGrid();
-        benchmark::DoNotOptimize(renderGrid);
-    });
-}
-
 void printRatio(const char* label, Measured ours, Measured fftw) {
     if (secondsPerIteration[ours] > 0.0 && secondsPerIteration[fftw] > 0.0)
         std::printf("%s: %.2f (%.2f us / %.2f us)\n", label,
@@ -105,12 +85,22 @@ void printRatio(const char* label, Measured ours, Measured fftw) {
                     secondsPerIteration[ours] * 1e6, secondsPerIteration[fftw] * 1e6);
 }
 
+// Both transform timings include the same copy of the input, which the step
+// does not make; the difference between them is the transforms' alone.
+void printStepWithFftw() {
+    double step = secondsPerIteration[oursStep];
+    double saved =
+        transformsPerStep * (secondsPerIteration[oursFft] - secondsPerIteration[fftwFft]);
+    if (step > 0.0 && step - saved > 0.0)
+        std::printf("step/step with fftw ratio: %.2f (%.2f us / %.2f us)\n", step / (step - saved),
+                    step * 1e6, (step - saved) * 1e6);
+}
+
 } // namespace
 
 BENCHMARK(fft2dOurs);
 BENCHMARK(fft2dFftw);
 BENCHMARK(stepOurs);
-BENCHMARK(stepFftw);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
@@ -119,11 +109,8 @@ int main(int argc, char** argv) {
     prepare();
     benchmark::RunSpecifiedBenchmarks();
     printRatio("fft2D/fftw ratio", oursFft, fftwFft);
-    printRatio("step/fftw step ratio", oursStep, fftwStep);
+    printStepWithFftw();
     fftw_destroy_plan(workPlan);
-    fftw_destroy_plan(heightPlan);
-    fftw_destroy_plan(displacementXPlan);
-    fftw_destroy_plan(displacementYPlan);
     benchmark::Shutdown();
     return 0;
 }

@@ -149,15 +149,6 @@ void locatePixels(const unsigned char* file, size_t size, const DibLayout& layou
     dib.bitsLength = offset <= size ? size - offset : 0;
 }
 
-void fillDerivedFields(NormalisedDib& dib) {
-    DibInfoHeader& h = dib.header;
-    if (h.imageSize == 0)
-        h.imageSize =
-            (h.bitCount * static_cast<uint32_t>(h.width) + 7) / 8 * static_cast<uint32_t>(h.height);
-    if (h.colorsUsed == 0)
-        h.colorsUsed = dib.colorCount;
-}
-
 } // namespace
 
 const char* readDibHeaders(const unsigned char* file, size_t size, NormalisedDib& dib) {
@@ -177,6 +168,5 @@ const char* readDibHeaders(const unsigned char* file, size_t size, NormalisedDib
     if (const char* failure = copyColorTable(file, size, layout, dib))
         return failure;
     locatePixels(file, size, layout, dib);
-    fillDerivedFields(dib);
     return nullptr;
 }

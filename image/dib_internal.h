@@ -36,7 +36,10 @@ constexpr const char* dibConversionErrorText = "Image file conversion error.";
 constexpr const char* imageMessageCaption = "Error";
 
 // ---- Normalised header ------------------------------------------------------
-// The 40-byte information form, field for field.
+// The 40-byte information form, field for field, as the file gives it. The
+// image size and colours used are not filled in where the file leaves them 0:
+// the conversion takes the pixel bytes from the dimensions and the table's
+// length from colorCount.
 struct DibInfoHeader {
     uint32_t size;
     int32_t width;

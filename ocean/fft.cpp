@@ -64,11 +64,6 @@ void butterflies(int direction, int m, int n, double* re, double* im) {
     }
 }
 
-bool acceptedLength(int n, int& m) {
-    int twoToM = 0;
-    return checkPowerOfTwo(n, m, twoToM) && twoToM == n;
-}
-
 bool obtainScratch(int n, double*& re, double*& im) {
     re = static_cast<double*>(std::malloc(static_cast<size_t>(n) * sizeof(double)));
     im = static_cast<double*>(std::malloc(static_cast<size_t>(n) * sizeof(double)));
@@ -148,11 +143,13 @@ bool fft2D(Complex data[][gridSize], int nx, int ny, int direction) {
         return false;
     // First pass along the first index: one column per second index j.
     int mx = 0;
-    if (!acceptedLength(nx, mx) || !transformPass(&data[0][0], ny, 1, gridSize, direction, mx))
+    int twoToM = 0;
+    if (!checkPowerOfTwo(nx, mx, twoToM) ||
+        !transformPass(&data[0][0], ny, 1, gridSize, direction, mx))
         return false;
     // Second pass along the second index: one row per first index i.
     int my = 0;
-    if (!acceptedLength(ny, my))
+    if (!checkPowerOfTwo(ny, my, twoToM))
         return false;
     return transformPass(&data[0][0], nx, gridSize, 1, direction, my);
 }

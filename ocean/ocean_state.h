@@ -93,11 +93,6 @@ void initWaveSpectrum();
 double checkerSign(int n);
 void evolveSpectrum(double t);
 void computeDisplacement();
-// The pieces of computeDisplacement and of the step around the transforms,
-// so a step can be assembled around another transform (benchmarks, tests).
-void buildDisplacementSpectra();
-void scaleDisplacements();
-void correctHeightsAndPlacePoints();
 // One whole simulation step at wave time t: evolution, the three inverse
 // transforms, heights and displaced positions, normals and the render grid.
 void simulationStep(double t);

@@ -53,13 +53,15 @@ void evolveSpectrum(double t) {
     }
 }
 
+namespace {
+
 // Built from the imaginary part of h(k, t) while heightField still holds the
 // spectrum; the zero wave number has no direction and gets no displacement.
 void buildDisplacementSpectra() {
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             const WaveVector& v = waveVectors[i][j];
-            double len = std::sqrt(v.kx * v.kx + v.ky * v.ky);
+            double len = v.kLength; // sqrt(kx^2 + ky^2), stored once at start-up
             if (len == 0.0) {
                 displacementX[i][j] = Complex{0.0, 0.0};
                 displacementY[i][j] = Complex{0.0, 0.0};
@@ -85,6 +87,8 @@ void scaleDisplacements() {
     }
 }
 
+} // namespace
+
 // A displacement transform can fail only when its scratch memory cannot be
 // obtained; the viewer then says so and ends.
 void computeDisplacement() {
@@ -93,6 +97,8 @@ void computeDisplacement() {
     transformDisplacementOrExit(displacementY, "false on DYFFT");
     scaleDisplacements();
 }
+
+namespace {
 
 // Only the real part is sign-corrected: the imaginary part is never read.
 void correctHeightsAndPlacePoints() {
@@ -106,6 +112,8 @@ void correctHeightsAndPlacePoints() {
         }
     }
 }
+
+} // namespace
 
 // The displacement spectra must be taken before the height transform
 // overwrites the spectrum. A failed height transform goes unreported: the

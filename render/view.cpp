@@ -10,7 +10,6 @@ namespace {
 constexpr double leftEdgeAngle = 135.0;
 constexpr double rightEdgeAngle = 45.0;
 constexpr double viewAngleOffset = 90.0;
-constexpr int tileLength = static_cast<int>(patchLength);
 
 void unitDirection(double degrees, float (&direction)[2]) {
     direction[0] = static_cast<float>(std::cos(degrees * degreesToRadians));
@@ -37,8 +36,8 @@ int tileIndexOf(double coordinate) {
 // The centre must lie between the two edges (on opposite sides of them, or on
 // one) and in front of both; ties count as visible.
 bool tileVisible(int tx, int ty) {
-    float dx = static_cast<float>(tx * tileLength + tileLength / 2) - cullApex[0];
-    float dy = static_cast<float>(ty * tileLength + tileLength / 2) - cullApex[1];
+    float dx = static_cast<float>(tx * patchLength + patchLength / 2) - cullApex[0];
+    float dy = static_cast<float>(ty * patchLength + patchLength / 2) - cullApex[1];
     float crossL = leftEdgeDir[0] * dy - dx * leftEdgeDir[1];
     float crossR = rightEdgeDir[0] * dy - dx * rightEdgeDir[1];
     float dotL = leftEdgeDir[0] * dx + dy * leftEdgeDir[1];

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double tileLength = patchLength;
-
 // Reflection vectors from texture-coordinate generation, in eye space; the
 // texture matrix turns them back into the y-up world frame of the tiles.
 void beginReflectionMapping() {
@@ -19,16 +17,23 @@ void beginReflectionMapping() {
     setTextureWraps(GL_TEXTURE_CUBE_MAP, GL_CLAMP_TO_EDGE);
 }
 
+// The vertex program's matrix takes the view's -90-degree turn and the
+// water's lift but neither heading nor pitch: it maps a tile point (x, y, z)
+// to the y-up world point (x, z + 120, -y) in every frame.
+void buildModelToWorldMatrix() {
+    matrixSetIdentity(modelToWorldMatrix);
+    matrixRotate(modelToWorldMatrix, -90.0f, 0.0f);
+    matrixSetTranslation(modelToWorldMatrix, 0.0f, waterLift, 0.0f);
+}
+
 // The eye ends at world (cameraX, cameraY + 7, eyeHeight): the water's lift
 // of 120 is added back after the pull of 127.
 void applyWaterView() {
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
     glRotatef(pitch, 1.0f, 0.0f, 0.0f);
     glRotatef(heading, 0.0f, 0.0f, 1.0f);
-    matrixRotate(modelToWorldMatrix, -90.0f, 0.0f);
     glTranslated(-cameraX, -cameraY - eyeBehindCentre, -eyeHeight);
     glTranslatef(0.0f, waterLift, 0.0f);
-    matrixSetTranslation(modelToWorldMatrix, 0.0f, waterLift, 0.0f);
 }
 
 // Undoes the view rotation but for its -90 degree turn.
@@ -50,8 +55,8 @@ void emitVertex(int a, int l, double offsetX, double offsetY) {
 }
 
 void drawTile(int tx, int ty) {
-    double offsetX = tx * tileLength;
-    double offsetY = ty * tileLength;
+    double offsetX = tx * patchLength;
+    double offsetY = ty * patchLength;
     for (int k = 0; k < gridSize; ++k) {
         glBegin(GL_TRIANGLE_STRIP);
         for (int l = 0; l < renderGridSize; ++l) {
@@ -74,7 +79,7 @@ void endReflectionMapping() {
 void drawWaterTiles() {
     tilesDrawn = 0;
     glPushMatrix();
-    matrixSetIdentity(modelToWorldMatrix);
+    buildModelToWorldMatrix();
     beginReflectionMapping();
     applyWaterView();
     applyReflectionTextureMatrix();

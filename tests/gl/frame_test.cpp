@@ -1,23 +1,19 @@
 #include <GL/glut.h>
-#include <cstring>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <set>
+#include <utility>
 #include <vector>
 
-#include "app/app_state.h"
-#include "render/gl_api.h"
-#include "render/render_state.h"
+#include "tests/gl/gl_test_support.h"
 
 namespace {
 
 class FrameTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        setupSceneState();
-        onReshape(windowWidth, windowHeight);
-        heading = 40.0f;
-        pitch = 0.0f;
-        statsVisible = 1;
-    }
+    void SetUp() override { startSceneAfresh(); }
 };
 
 void expectVector(GLenum light, GLenum name, const float (&expected)[4]) {
@@ -57,60 +53,82 @@ TEST_F(FrameTest, ClearColourShowsWhereNothingIsDrawn) {
     EXPECT_NEAR(pixel[2], 128, 1);
 }
 
+// gluPerspective puts f = cot(fovY / 2) in element [1][1] and f / aspect in
+// [0][0]; a 90-degree view across makes the latter 1 for every shape. A
+// window 0 pixels high gets a 1-pixel viewport and the aspect of its width.
 TEST_F(FrameTest, ProjectionKeepsNinetyDegreesAcross) {
-    float projection[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    // gluPerspective: element [0][0] = f / aspect with f = cot(fovY / 2); for a
-    // 90-degree horizontal view that is 1.
-    EXPECT_NEAR(projection[0], 1.0f, 1e-5);
-    EXPECT_NEAR(projection[5], 1.25f, 1e-5);
+    const struct {
+        int width, height, viewportHeight;
+        double fovY;
+    } windows[] = {{1280, 1024, 1024, 77.3196},
+                   {800, 600, 600, 73.7398},
+                   {500, 500, 500, 90.0},
+                   {640, 0, 1, 2.0 * std::atan(1.0 / 640.0) * 180.0 / M_PI}};
+    for (const auto& w : windows) {
+        onReshape(w.width, w.height);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        float projection[16];
+        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        EXPECT_EQ(viewport[3], w.viewportHeight) << w.width << " x " << w.height;
+        EXPECT_NEAR(projection[0], 1.0f, 1e-5) << w.width << " x " << w.height;
+        EXPECT_NEAR(2.0 * std::atan(1.0 / projection[5]) * 180.0 / M_PI, w.fovY, 1e-4)
+            << w.width << " x " << w.height;
+    }
+    onReshape(windowWidth, windowHeight);
 }
 
-TEST_F(FrameTest, FrameLeavesLightingOffAndCountsSixteenTiles) {
-    displayFrame();
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    EXPECT_EQ(tilesDrawn, 16);
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S));
-}
-
+// The overlay comes after the water: its tiles line shows this frame's count,
+// not the last one's.
 TEST_F(FrameTest, OverlayReadsTheTilesOfTheFrame) {
-    statsVisible = -1;
-    displayFrame();
-    EXPECT_STREQ(statsText, "16        tiles");
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    float colour[4];
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_FLOAT_EQ(colour[0], 1.0f);
-    EXPECT_FLOAT_EQ(colour[2], 1.0f);
+    shadersEnabled = -toggleOn;
+    composeFrame();
+    const int before = tilesDrawn;
+    heading = 180.0f;
+    statsVisible = toggleOn;
+    composeFrame();
+    ASSERT_NE(tilesDrawn, before);
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%i        tiles", tilesDrawn);
+    EXPECT_STREQ(statsText, expected);
 }
 
-TEST_F(FrameTest, DrawTextRestoresMatricesAndDepthTest) {
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(1.0f, 2.0f, 3.0f);
-    glDisable(GL_DEPTH_TEST);
-    drawText(15, 75, "");
-    drawText(15, 75, "two\nlines\n");
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    float modelview[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    EXPECT_FLOAT_EQ(modelview[12], 1.0f);
-    EXPECT_FLOAT_EQ(modelview[14], 3.0f);
-    GLint depth = 0;
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
+using Pixel = std::pair<int, int>; // x, y from the lower-left corner
+
+// The white and the black pixels of the width x height block at the
+// lower-left corner; any colour but those and the clear colour is stray.
+struct TextPixels {
+    std::set<Pixel> white, black;
+    int stray = 0;
+};
+
+TextPixels readTextPixels(int width, int height) {
+    std::vector<unsigned char> rgb(width * height * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows of any width, tightly packed
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    TextPixels found;
+    for (int i = 0; i < width * height; ++i) {
+        const unsigned char* p = &rgb[i * 3];
+        if (p[0] == 255 && p[1] == 255 && p[2] == 255)
+            found.white.insert({i % width, i / width});
+        else if (p[0] == 0 && p[1] == 0 && p[2] == 0)
+            found.black.insert({i % width, i / width});
+        else
+            found.stray += !(p[0] == 0 && p[1] == 0 && p[2] >= 127 && p[2] <= 128);
+    }
+    return found;
 }
 
-} // namespace
+void addMoved(std::set<Pixel>& into, const std::set<Pixel>& pixels, int dx, int dy) {
+    for (const Pixel& p : pixels)
+        into.insert({p.first + dx, p.second + dy});
+}
 
-namespace {
-
-// The overlay's glyphs stay white and black whatever texturing the water left
-// enabled.
-TEST_F(FrameTest, TextIsWhiteOverTexturedState) {
+// A grey cube map in decal mode, as the water leaves texturing: the glyphs
+// must still come out white and black.
+GLuint enableGreyCubeMap() {
     GLuint cube = 0;
     glGenTextures(1, &cube);
     glBindTexture(GL_TEXTURE_CUBE_MAP, cube);
@@ -121,22 +139,69 @@ TEST_F(FrameTest, TextIsWhiteOverTexturedState) {
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glEnable(GL_TEXTURE_CUBE_MAP);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    return cube;
+}
 
+// White text over a black copy of itself one pixel right and one down; a
+// second line 18 pixels lower at the same x; the overlay's lines with their
+// baselines 75 and 55 pixels above the bottom. The caller's matrices, colour
+// and texturing come back, and the depth test is on.
+TEST_F(FrameTest, TextIsWhiteOnItsShadowInLinesEighteenApart) {
+    GLuint cube = enableGreyCubeMap();
     glDisable(GL_LIGHTING); // as in a frame
+    glTranslatef(1.0f, 2.0f, 3.0f);
+    glDisable(GL_DEPTH_TEST);
+
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawText(15, 75, "IIIIIIII");
-    std::vector<unsigned char> pixels(200 * 40 * 3);
-    glReadBuffer(GL_BACK);
-    glReadPixels(10, 60, 200, 40, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    int white = 0;
-    int grey_ = 0;
-    for (size_t i = 0; i < pixels.size(); i += 3) {
-        white += pixels[i] == 255 && pixels[i + 1] == 255 && pixels[i + 2] == 255;
-        grey_ += pixels[i] == 90;
-    }
-    EXPECT_GT(white, 50);
-    EXPECT_EQ(grey_, 0);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_CUBE_MAP)); // the caller's state comes back
+    drawText(100, 300, "1");
+    TextPixels one = readTextPixels(300, 400);
+    EXPECT_EQ(one.stray, 0);
+    ASSERT_GT(one.white.size(), 10u);
+    EXPECT_EQ(std::min_element(one.white.begin(), one.white.end(),
+                               [](Pixel a, Pixel b) { return a.second < b.second; })
+                  ->second,
+              300)
+        << "the baseline";
+    std::set<Pixel> inked = one.white;
+    inked.insert(one.black.begin(), one.black.end());
+    std::set<Pixel> shadowed = one.white;
+    addMoved(shadowed, one.white, 1, -1);
+    EXPECT_EQ(inked, shadowed) << "the shadow is the text moved one pixel right and one down";
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawText(100, 300, "1\n1\n");
+    TextPixels two = readTextPixels(300, 400);
+    // The newline itself is handed to the font after the raster position is
+    // set, so the next line starts after the newline glyph's advance.
+    const int newlineAdvance = glutBitmapWidth(GLUT_BITMAP_HELVETICA_18, '\n');
+    std::set<Pixel> twoLines = one.white;
+    addMoved(twoLines, one.white, newlineAdvance, -18);
+    EXPECT_EQ(two.white, twoLines);
+    EXPECT_EQ(two.black.size(), 2 * one.black.size());
+
+    float modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    EXPECT_FLOAT_EQ(modelview[12], 1.0f);
+    EXPECT_FLOAT_EQ(modelview[14], 3.0f);
+    GLint depth = 0;
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, 1);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    float colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_EQ(colour[0] + colour[1] + colour[2], 3.0f);
+
+    // The overlay: "1        fps" over "1        tiles", the digits 15 pixels
+    // from the left on the baselines 75 and 55.
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    tilesDrawn = 1;
+    drawStats();
+    std::set<Pixel> digits;
+    addMoved(digits, one.white, 15 - 100, 75 - 300);
+    addMoved(digits, one.white, 15 - 100, 55 - 300);
+    EXPECT_EQ(readTextPixels(30, 100).white, digits);
 
     glDisable(GL_TEXTURE_CUBE_MAP);
     glDeleteTextures(1, &cube);

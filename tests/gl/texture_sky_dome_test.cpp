@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "app/app_state.h"
-#include "render/gl_api.h"
-#include "render/render_state.h"
+#include "tests/gl/gl_test_support.h"
 
 namespace {
 
@@ -33,15 +31,12 @@ GLuint coordinateTexture() {
 class SkyDomeDrawing : public ::testing::Test {
   protected:
     void SetUp() override {
-        setupSceneState();
-        onReshape(windowWidth, windowHeight);
+        startSceneAfresh();
         buildSkyDome(skyDomeRadius, skyDome);
         skyTexture = coordinateTexture();
         glEnable(GL_TEXTURE_2D);
         glEnable(GL_TEXTURE_CUBE_MAP);
         glBindTexture(GL_TEXTURE_2D, 0);
-        heading = 40.0f;
-        pitch = 0.0f;
     }
     void TearDown() override {
         glDeleteTextures(1, &skyTexture);

@@ -7,11 +7,7 @@ namespace {
 
 class FrameCounterTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        framesCounted = 0;
-        framesPerSecond = 0;
-        lastPublishTime = 0.0;
-    }
+    void SetUp() override { resetFrameCounter(); }
 };
 
 TEST_F(FrameCounterTest, FirstFrameShownPublishesOne) {
@@ -46,6 +42,16 @@ TEST_F(FrameCounterTest, ClockSetBackPublishesNothingUntilItCatchesUp) {
     EXPECT_EQ(framesCounted, 2);
     countFrame(501.0);
     EXPECT_EQ(framesPerSecond, 3);
+}
+
+// The waves run from the start backwards in phase: a flipped sign would send
+// every wave the other way.
+TEST(Clock, WaveTimeIsStartMinusNow) {
+    startTime = 1000.0;
+    EXPECT_EQ(waveTime(1000.0), 0.0);
+    EXPECT_EQ(waveTime(1002.5), -2.5);
+    EXPECT_EQ(waveTime(999.0), 1.0); // a clock set back
+    startTime = 0.0;
 }
 
 TEST(Clock, MillisecondResolutionNearNow) {

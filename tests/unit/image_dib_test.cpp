@@ -146,6 +146,10 @@ TEST_F(DibLoadTest, BareDibsFindPixelsAfterTheColourTable) {
     info.fileHeader = false;
     ASSERT_EQ(buildDibFile(info).size(), 40u + 32u);
     EXPECT_EQ(loadColours("bare24.dib", info), flatten(fiveByTwo));
+    // Colours used gives a true-colour file a table too, which the pixels follow.
+    info.palette = testPalette(3);
+    info.colorsUsed = 3;
+    EXPECT_EQ(loadColours("used24.dib", info), flatten(fiveByTwo));
 
     std::vector<uint32_t> palette = testPalette(256);
     Rows indices = indexRows(6, 3, 256);
@@ -290,27 +294,6 @@ TEST_F(DibLoadTest, RunLengthsNeverWriteOutsideTheRows) {
     // Data that stops inside a literal keeps what came before it.
     layout.bits = {4, 1, 0, 0, 0, 8, 2, 2};
     EXPECT_EQ(loadColours("rlecut.bmp", layout), flatten({expected[0], {0, 0, 0, 0}}));
-}
-
-TEST(DibColorCount, FollowsColoursUsedThenBitCount) {
-    auto countFor = [](uint32_t headerSize, uint16_t bitCount, uint32_t colorsUsed) {
-        DibFileLayout layout;
-        layout.headerSize = headerSize;
-        layout.fileHeader = false;
-        layout.bitCount = bitCount;
-        layout.colorsUsed = colorsUsed;
-        return dibColorCount(buildDibFile(layout).data());
-    };
-    EXPECT_EQ(countFor(40, 1, 0), 2);
-    EXPECT_EQ(countFor(40, 4, 0), 16);
-    EXPECT_EQ(countFor(40, 8, 0), 256);
-    EXPECT_EQ(countFor(40, 24, 0), 0);
-    EXPECT_EQ(countFor(40, 16, 0), 0);
-    EXPECT_EQ(countFor(40, 8, 16), 16);
-    EXPECT_EQ(countFor(40, 24, 300), 300);
-    EXPECT_EQ(countFor(12, 8, 16), 256); // the core form has no colours-used field
-    EXPECT_EQ(countFor(12, 4, 0), 16);
-    EXPECT_EQ(countFor(12, 24, 0), 0);
 }
 
 } // namespace

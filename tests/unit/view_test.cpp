@@ -5,17 +5,6 @@
 
 namespace {
 
-int countVisible(double eyeX, double eyeY, float viewHeading) {
-    computeViewValues(eyeX, eyeY, viewHeading);
-    int centreX = tileIndexOf(eyeX);
-    int centreY = tileIndexOf(eyeY);
-    int visible = 0;
-    for (int tx = centreX - 4; tx < centreX + 4; ++tx)
-        for (int ty = centreY - 4; ty < centreY + 4; ++ty)
-            visible += tileVisible(tx, ty) ? 1 : 0;
-    return visible;
-}
-
 TEST(ViewValues, StartHeading) {
     computeViewValues(127.0, 127.0, 40.0f);
     EXPECT_NEAR(cullApex[0], 42.152, 1e-3);
@@ -24,9 +13,6 @@ TEST(ViewValues, StartHeading) {
     EXPECT_NEAR(leftEdgeDir[1], 0.9962, 1e-4);
     EXPECT_NEAR(rightEdgeDir[0], 0.9962, 1e-4);
     EXPECT_NEAR(rightEdgeDir[1], 0.0872, 1e-4);
-    EXPECT_FLOAT_EQ(shaderEyePosition[0], 127.0f);
-    EXPECT_FLOAT_EQ(shaderEyePosition[1], 130.0f);
-    EXPECT_FLOAT_EQ(shaderEyePosition[2], -135.0f);
 }
 
 TEST(ViewValues, HeadingZeroLooksAlongY) {
@@ -46,24 +32,18 @@ TEST(ViewValues, EyePositionFollowsOnlyCameraX) {
     EXPECT_FLOAT_EQ(shaderEyePosition[2], -135.0f);
 }
 
-TEST(Culling, TileCountsFromTheStartPosition) {
-    EXPECT_EQ(countVisible(127.0, 127.0, 40.0f), 16);
-    EXPECT_EQ(countVisible(127.0, 127.0, 0.0f), 19);
-    EXPECT_EQ(countVisible(127.0, 127.0, 90.0f), 19);
-    EXPECT_EQ(countVisible(127.0, 127.0, 180.0f), 35);
-}
-
-TEST(Culling, StartViewDrawsExactlyTheTilesZeroToThree) {
-    computeViewValues(127.0, 127.0, 40.0f);
-    for (int tx = -4; tx < 4; ++tx)
-        for (int ty = -4; ty < 4; ++ty)
-            EXPECT_EQ(tileVisible(tx, ty), tx >= 0 && ty >= 0) << tx << "," << ty;
-}
-
-TEST(Culling, HeadingsBeyondATurnMatchTheirReducedValue) {
+TEST(Culling, HeadingsBeyondATurnGiveTheSameWedge) {
     for (float h : {0.0f, 40.0f, 90.0f, 180.0f, 275.0f}) {
-        EXPECT_EQ(countVisible(127.0, 127.0, h + 720.0f), countVisible(127.0, 127.0, h)) << h;
-        EXPECT_EQ(countVisible(127.0, 127.0, h - 360.0f), countVisible(127.0, 127.0, h)) << h;
+        computeViewValues(127.0, 127.0, h);
+        const float wedge[6] = {cullApex[0],    cullApex[1],     leftEdgeDir[0],
+                                leftEdgeDir[1], rightEdgeDir[0], rightEdgeDir[1]};
+        for (float turned : {h + 720.0f, h - 360.0f}) {
+            computeViewValues(127.0, 127.0, turned);
+            const float again[6] = {cullApex[0],    cullApex[1],     leftEdgeDir[0],
+                                    leftEdgeDir[1], rightEdgeDir[0], rightEdgeDir[1]};
+            for (int i = 0; i < 6; ++i)
+                EXPECT_NEAR(again[i], wedge[i], 1e-4) << h << " as " << turned << ", value " << i;
+        }
     }
 }
 
@@ -103,25 +83,6 @@ TEST(MatrixHelpers, MultiplyIsRowByColumn) {
     EXPECT_FLOAT_EQ(a.element[0], 1.0f);
     matrixMultiply(a, a); // aliasing goes through the temporary
     EXPECT_FLOAT_EQ(a.element[0], 1 * 1 + 2 * 5 + 3 * 9 + 14 * 13);
-}
-
-TEST(MatrixHelpers, ModelToWorldMapsTilesToYUp) {
-    Matrix4 m;
-    matrixSetIdentity(m);
-    matrixRotate(m, -90.0f, 0.0f);
-    matrixSetTranslation(m, 0.0f, 120.0f, 0.0f);
-    // (x, y, z) -> (x, z + 120, -y)
-    const float p[4] = {3.0f, 5.0f, 7.0f, 1.0f};
-    float out[4];
-    for (int r = 0; r < 4; ++r) {
-        out[r] = 0.0f;
-        for (int c = 0; c < 4; ++c)
-            out[r] += m.element[r * 4 + c] * p[c];
-    }
-    EXPECT_NEAR(out[0], 3.0f, 1e-5);
-    EXPECT_NEAR(out[1], 127.0f, 1e-5);
-    EXPECT_NEAR(out[2], -5.0f, 1e-5);
-    EXPECT_FLOAT_EQ(out[3], 1.0f);
 }
 
 TEST(MatrixHelpers, ZeroAnglesAddNothingAndTranslationReplaces) {
