@@ -1,7 +1,9 @@
 // Run-length DIB data (8 bits a pixel for compression 1, 4 bits for
 // compression 2). Runs that reach past a row's end or past the last row are
 // cut off there: nothing is written outside the target rows, nothing read
-// past the data.
+// past the data. Data that stops short, before its end-of-bitmap code and
+// before its last row, or in the middle of a command, is damage: a picture
+// with black bands where its rows were lost would pass for a good one.
 #include "image/dib_internal.h"
 
 namespace {
@@ -56,7 +58,7 @@ size_t writeLiteral(const NormalisedDib& dib, unsigned char* target, RleCursor& 
 
 } // namespace
 
-void expandDibRunLengths(const NormalisedDib& dib, unsigned char* target) {
+bool expandDibRunLengths(const NormalisedDib& dib, unsigned char* target) {
     bool fourBit = dib.header.compression == dibCompressionRle4;
     uint64_t rows = static_cast<uint64_t>(dib.header.height);
     const unsigned char* p = dib.bits;
@@ -71,17 +73,21 @@ void expandDibRunLengths(const NormalisedDib& dib, unsigned char* target) {
         } else if (code == rleEndOfLine) {
             at = RleCursor{0, at.y + 1};
         } else if (code == rleEndOfBitmap) {
-            return;
+            return true;
         } else if (code == rleDelta) {
             if (end - p < 2)
-                return;
+                return false;
             at = RleCursor{at.x + p[0], at.y + p[1]};
             p += 2;
         } else {
             size_t used = writeLiteral(dib, target, at, fourBit, code, p, end - p);
             if (used == 0)
-                return;
+                return false;
             p += used;
         }
     }
+    // Past the last row whatever follows is ignored. Out of data, the
+    // picture is whole once its last row was reached with no command left
+    // half-read.
+    return at.y >= rows || (p == end && at.y + 1 == rows);
 }
