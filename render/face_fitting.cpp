@@ -80,3 +80,38 @@ std::vector<unsigned char> scalePicture(const unsigned char* pixels, int width, 
     }
     return scaled;
 }
+
+namespace {
+
+constexpr int zenithFace = 2; // +Y
+constexpr int nadirFace = 3;  // -Y
+
+// Side faces in the order they are tried: the opposite face first, whose
+// horizon runs the same way, then the others.
+const unsigned char* readableSideFace(int face,
+                                      const unsigned char* const (&fitted)[cubeFaceCount]) {
+    const int candidates[] = {face ^ 1, 0, 1, 4, 5};
+    for (int candidate : candidates)
+        if (candidate != zenithFace && candidate != nadirFace && fitted[candidate] != nullptr)
+            return fitted[candidate];
+    return nullptr;
+}
+
+} // namespace
+
+// The first rows of a side face adjoin the zenith face and its last rows the
+// nadir face, so the sky half of a side face stretched over the zenith, and
+// its sea half over the nadir, keep the reflection's sky and sea.
+std::vector<unsigned char>
+standInFace(int face, const unsigned char* const (&fitted)[cubeFaceCount], int side) {
+    const unsigned char* source = readableSideFace(face, fitted);
+    if (source == nullptr)
+        return {};
+    const std::size_t faceBytes = static_cast<std::size_t>(side) * side * rgbBytes;
+    if (face != zenithFace && face != nadirFace)
+        return std::vector<unsigned char>(source, source + faceBytes);
+    const int half = std::max(1, side / 2);
+    if (face == nadirFace)
+        source += static_cast<std::size_t>(side - half) * side * rgbBytes;
+    return scalePicture(source, side, half, rgbBytes, side, side);
+}

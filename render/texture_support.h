@@ -40,6 +40,14 @@ int commonCubeFaceSize(const FaceShape* faces, int count, int maxSide);
 // channels bytes each, rows tightly packed in the same order.
 std::vector<unsigned char> scalePicture(const unsigned char* pixels, int width, int height,
                                         int channels, int newWidth, int newHeight);
+// For a face that could not be read, a side x side RGB face made from those
+// that could (fitted: side x side RGB pixels, null where unread): a side face
+// is copied from another, the opposite first; the zenith and nadir faces are
+// stretched from the sky or sea half of a side face. Empty when no side face
+// was read. Better than a flat colour, which the waves would show as a flat
+// patch.
+std::vector<unsigned char>
+standInFace(int face, const unsigned char* const (&fitted)[cubeFaceCount], int side);
 
 // ---- Normal map (texture_encoding.cpp) ------------------------------------
 // One component of a surface normal, scaled by normalMapScale first.

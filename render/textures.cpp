@@ -10,8 +10,8 @@
 
 namespace {
 
-// Stands in for a face that cannot be read: a dull sky colour that keeps the
-// cube map complete without drawing the eye to the gap.
+// Stands in for a face that cannot be read when no other face can stand in:
+// a dull sky colour that keeps the cube map complete.
 const unsigned char neutralFaceColour[rgbBytes] = {128, 140, 160};
 
 // A decoded picture: pixels in the given format (GL_RGB, or GL_LUMINANCE for
@@ -95,26 +95,20 @@ void uploadNeutralFace(GLenum target, int side) {
 
 // Every face must be side x side for the cube map to be complete. A picture
 // of another shape is scaled, not cropped, so all of it is still seen, and
-// says so once; one that could not be read (its loader has said so) becomes
-// the neutral face.
-void uploadFace(GLenum target, const Picture& picture, int side, bool report) {
-    if (picture.pixels == nullptr) {
-        uploadNeutralFace(target, side);
-        return;
-    }
-    if (picture.width == side && picture.height == side) {
-        uploadPicture(target, picture);
-        return;
-    }
-    std::vector<unsigned char> scaled = scalePicture(picture.pixels, picture.width, picture.height,
-                                                     channelsOf(picture.format), side, side);
+// says so once; the copy is kept in scaled. A picture that could not be read
+// comes back as it went, without pixels.
+Picture fitFace(const Picture& picture, int side, bool report, std::vector<unsigned char>& scaled) {
+    if (picture.pixels == nullptr || (picture.width == side && picture.height == side))
+        return picture;
+    scaled = scalePicture(picture.pixels, picture.width, picture.height, channelsOf(picture.format),
+                          side, side);
     if (report) {
         std::fprintf(stderr,
                      "%s: %d x %d picture scaled to %d x %d, the size of its cube map's faces\n",
                      picture.fileName, picture.width, picture.height, side, side);
         std::fflush(stderr);
     }
-    uploadPicture(target, Picture{picture.fileName, scaled.data(), side, side, picture.format});
+    return Picture{picture.fileName, scaled.data(), side, side, picture.format};
 }
 
 } // namespace
@@ -127,7 +121,8 @@ unsigned int loadTexture2D(const char* fileName) {
     return name;
 }
 
-// The faces take the size of the first one that fits as it is.
+// The faces take the size of the first one that fits as it is. A face that
+// could not be read (its loader has said so) is stood in for by the others.
 unsigned int loadEnvironmentCubeMap() {
     GLuint name = beginCubeMap();
     Picture faces[cubeFaceCount];
@@ -137,8 +132,23 @@ unsigned int loadEnvironmentCubeMap() {
         shapes[face] = shapeOf(faces[face]);
     }
     const int side = commonCubeFaceSize(shapes, cubeFaceCount, largestCubeFace());
-    for (int face = 0; face < cubeFaceCount; ++face)
-        uploadFace(faceTarget(face), faces[face], side, true);
+    std::vector<unsigned char> scaled[cubeFaceCount];
+    const unsigned char* fitted[cubeFaceCount];
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        faces[face] = fitFace(faces[face], side, true, scaled[face]);
+        fitted[face] = faces[face].pixels;
+    }
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        if (fitted[face] != nullptr) {
+            uploadPicture(faceTarget(face), faces[face]);
+            continue;
+        }
+        std::vector<unsigned char> standIn = standInFace(face, fitted, side);
+        if (standIn.empty())
+            uploadNeutralFace(faceTarget(face), side);
+        else
+            uploadTightRows(faceTarget(face), GL_RGB, side, side, GL_RGB, standIn.data());
+    }
     endCubeMap();
     return name;
 }
@@ -154,7 +164,12 @@ unsigned int loadBottomCubeMap() {
             FaceShape shape = shapeOf(picture);
             side = commonCubeFaceSize(&shape, 1, largestCubeFace());
         }
-        uploadFace(faceTarget(face), picture, side, face == 0);
+        std::vector<unsigned char> scaled;
+        picture = fitFace(picture, side, face == 0, scaled);
+        if (picture.pixels == nullptr)
+            uploadNeutralFace(faceTarget(face), side);
+        else
+            uploadPicture(faceTarget(face), picture);
     }
     endCubeMap();
     return name;

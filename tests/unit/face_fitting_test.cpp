@@ -67,4 +67,22 @@ TEST(ScalePicture, ShrinkingAveragesWhatEachTexelCovers) {
     }
 }
 
+// A face that could not be read is made from one that could: sky stays
+// above, sea below, and with no side face at all there is nothing to use.
+TEST(StandInFace, TakesTheSkyAndSeaOfASideFace) {
+    const int side = 4;
+    std::vector<unsigned char> west(side * side * 3);
+    for (std::size_t i = 0; i < west.size(); ++i)
+        west[i] = i < west.size() / 2 ? 200 : 20; // first rows: sky; last rows: sea
+    const unsigned char* fitted[cubeFaceCount] = {nullptr, west.data(), nullptr,
+                                                  nullptr, nullptr,     nullptr};
+    EXPECT_EQ(standInFace(0, fitted, side), west);
+    EXPECT_EQ(standInFace(5, fitted, side), west);
+    EXPECT_EQ(standInFace(2, fitted, side), std::vector<unsigned char>(west.size(), 200));
+    EXPECT_EQ(standInFace(3, fitted, side), std::vector<unsigned char>(west.size(), 20));
+    const unsigned char* polesOnly[cubeFaceCount] = {nullptr,     nullptr, west.data(),
+                                                     west.data(), nullptr, nullptr};
+    EXPECT_TRUE(standInFace(0, polesOnly, side).empty());
+}
+
 } // namespace
