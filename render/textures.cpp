@@ -16,7 +16,7 @@ const unsigned char neutralFaceColour[rgbBytes] = {128, 140, 160};
 
 // A decoded picture: pixels in the given format (GL_RGB, or GL_LUMINANCE for
 // a greyscale JPEG), or none when the file could not be read.
-struct Picture {
+struct DecodedPicture {
     const char* fileName;
     const unsigned char* pixels;
     GLsizei width;
@@ -28,9 +28,9 @@ struct Picture {
 // per pixel: read as RGB it would show a garbled third of itself, so its rows
 // go up as luminance. A file that could not be opened keeps the previous
 // image's shape and has no pixels.
-Picture decodeJpeg(const char* fileName) {
+DecodedPicture decodeJpeg(const char* fileName) {
     unsigned char* pixels = loadJpegImage(fileName);
-    Picture picture = {fileName, pixels, jpegRowBytes / rgbBytes, jpegImageHeight, GL_RGB};
+    DecodedPicture picture = {fileName, pixels, jpegRowBytes / rgbBytes, jpegImageHeight, GL_RGB};
     if (pixels != nullptr && jpegImageComponents == 1) {
         picture.width = jpegRowBytes;
         picture.format = GL_LUMINANCE;
@@ -38,14 +38,14 @@ Picture decodeJpeg(const char* fileName) {
     return picture;
 }
 
-Picture decodeDib(const char* fileName) {
+DecodedPicture decodeDib(const char* fileName) {
     RgbImage* image = loadDibImage(fileName);
     if (image == nullptr)
-        return Picture{fileName, nullptr, 0, 0, GL_RGB};
-    return Picture{fileName, image->pixels, image->width, image->height, GL_RGB};
+        return DecodedPicture{fileName, nullptr, 0, 0, GL_RGB};
+    return DecodedPicture{fileName, image->pixels, image->width, image->height, GL_RGB};
 }
 
-FaceShape shapeOf(const Picture& picture) {
+FaceShape shapeOf(const DecodedPicture& picture) {
     if (picture.pixels == nullptr)
         return FaceShape{0, 0};
     return FaceShape{picture.width, picture.height};
@@ -55,7 +55,7 @@ int channelsOf(GLenum format) {
     return format == GL_LUMINANCE ? 1 : rgbBytes;
 }
 
-void uploadPicture(GLenum target, const Picture& picture) {
+void uploadPicture(GLenum target, const DecodedPicture& picture) {
     uploadTightRows(target, GL_RGB, picture.width, picture.height, picture.format, picture.pixels);
 }
 
@@ -97,7 +97,8 @@ void uploadNeutralFace(GLenum target, int side) {
 // of another shape is scaled, not cropped, so all of it is still seen, and
 // says so once; the copy is kept in scaled. A picture that could not be read
 // comes back as it went, without pixels.
-Picture fitFace(const Picture& picture, int side, bool report, std::vector<unsigned char>& scaled) {
+DecodedPicture fitFace(const DecodedPicture& picture, int side, bool report,
+                       std::vector<unsigned char>& scaled) {
     if (picture.pixels == nullptr || (picture.width == side && picture.height == side))
         return picture;
     scaled = scalePicture(picture.pixels, picture.width, picture.height, channelsOf(picture.format),
@@ -108,13 +109,13 @@ Picture fitFace(const Picture& picture, int side, bool report, std::vector<unsig
                      picture.fileName, picture.width, picture.height, side, side);
         std::fflush(stderr);
     }
-    return Picture{picture.fileName, scaled.data(), side, side, picture.format};
+    return DecodedPicture{picture.fileName, scaled.data(), side, side, picture.format};
 }
 
 } // namespace
 
 unsigned int loadTexture2D(const char* fileName) {
-    Picture picture = decodeJpeg(fileName);
+    DecodedPicture picture = decodeJpeg(fileName);
     glEnable(GL_TEXTURE_2D);
     GLuint name = makeTexture(GL_TEXTURE_2D, GL_LINEAR, GL_LINEAR, GL_REPEAT);
     uploadPicture(GL_TEXTURE_2D, picture);
@@ -125,7 +126,7 @@ unsigned int loadTexture2D(const char* fileName) {
 // could not be read (its loader has said so) is stood in for by the others.
 unsigned int loadEnvironmentCubeMap() {
     GLuint name = beginCubeMap();
-    Picture faces[cubeFaceCount];
+    DecodedPicture faces[cubeFaceCount];
     FaceShape shapes[cubeFaceCount];
     for (int face = 0; face < cubeFaceCount; ++face) {
         faces[face] = decodeDib(environmentFaceFiles[face]);
@@ -159,7 +160,7 @@ unsigned int loadBottomCubeMap() {
     GLuint name = beginCubeMap();
     int side = 0;
     for (int face = 0; face < cubeFaceCount; ++face) {
-        Picture picture = decodeJpeg(bottomImageFile);
+        DecodedPicture picture = decodeJpeg(bottomImageFile);
         if (face == 0) {
             FaceShape shape = shapeOf(picture);
             side = commonCubeFaceSize(&shape, 1, largestCubeFace());
