@@ -66,3 +66,13 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The DIB fuzzer for FUZZ_SECONDS (ten minutes unless set) on one core. Its
+# corpus stays in the build folder and grows from run to run; the counts are
+# printed at the end.
+FUZZ_SECONDS ?= 600
+.PHONY: fuzz
+fuzz: build
+	@DIB_FUZZ_SECONDS=$(FUZZ_SECONDS) bash tests/fuzz/run_dib_fuzz.sh \
+		$(BUILD_DIR)/tests/fuzz/make-dib-seeds $(BUILD_DIR)/tests/fuzz/dib_fuzzer \
+		$(BUILD_DIR)/dib-fuzz-corpus keep

@@ -136,8 +136,7 @@ int32_t convertDibPixels(const NormalisedDib& dib, unsigned char* target) {
         return 0;
     if (dib.header.compression == dibCompressionRle8 ||
         dib.header.compression == dibCompressionRle4) {
-        expandDibRunLengths(dib, target);
-        return dib.header.height;
+        return expandDibRunLengths(dib, target) ? dib.header.height : 0;
     }
     return convertUncompressed(dib, target);
 }

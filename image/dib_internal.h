@@ -24,10 +24,6 @@ constexpr uint32_t dibCompressionRle8 = 1;
 constexpr uint32_t dibCompressionRle4 = 2;
 constexpr uint32_t dibCompressionBitFields = 3;
 
-// Past this many result bytes (width x height x 3) a header is taken for
-// damage rather than a picture; it also keeps every size below in range.
-constexpr uint64_t dibMaxPixelBytes = uint64_t(1) << 28;
-
 // ---- Messages ---------------------------------------------------------------
 constexpr const char* dibOpenFailureText = "Failed to open DIB file %s.\n";
 constexpr const char* dibOutOfMemoryText = "Out of memory.";
@@ -84,8 +80,9 @@ void writePaletteColor(const NormalisedDib& dib, uint32_t index, unsigned char* 
 
 // ---- dib_rle.cpp --------------------------------------------------------------
 // Run-length data of compression 1 (8 bits) or 2 (4 bits); pixels the runs
-// never reach stay as they are.
-void expandDibRunLengths(const NormalisedDib& dib, unsigned char* target);
+// never reach stay as they are. False when the data runs out before its
+// end-of-bitmap code and before the last row, or inside a command.
+bool expandDibRunLengths(const NormalisedDib& dib, unsigned char* target);
 
 // ---- dib_loader.cpp -----------------------------------------------------------
 // Steps 2 to 13 of loading over bytes already in memory; shows at most one

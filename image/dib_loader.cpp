@@ -16,9 +16,7 @@ uint64_t rowCount(const DibInfoHeader& h) {
 // Nothing a header says may make a buffer size wrap or exceed what a
 // picture of this program could need.
 bool dimensionsSound(const DibInfoHeader& h) {
-    if (h.width <= 0 || h.height == 0)
-        return false;
-    return static_cast<uint64_t>(h.width) * rowCount(h) * 3 <= dibMaxPixelBytes;
+    return h.width > 0 && h.width <= dibMaxSide && h.height != 0 && rowCount(h) <= dibMaxSide;
 }
 
 // The 24-bit section the converter renders into, zero-filled like a fresh

@@ -24,6 +24,12 @@ extern int32_t jpegImageComponents;
 unsigned char* loadJpegImage(const char* fileName);
 
 // ---- DIB (dib_loader.cpp) -------------------------------------------------
+// The widest and tallest picture the loader makes; past it a header is taken
+// for damage and refused before any pixel memory is taken, so that a few
+// bytes of run-length data cannot ask for hundreds of megabytes. Its pictures
+// become cube-map faces, which the window shows at most about 1280 pixels
+// across: 4096 leaves room to spare and costs at most 48 MB a picture.
+constexpr int32_t dibMaxSide = 4096;
 // While on, every loader failure is shown as a message captioned "Error".
 extern bool errorPopups;
 RgbImage* loadDibImage(const char* fileName);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "ocean/ocean_state.h"
 
@@ -22,6 +23,31 @@ inline constexpr const char* bottomImageFile = "bottom.jpg";
 inline constexpr const char* environmentFaceFiles[cubeFaceCount] = {
     "ixpos.bmp", "ixneg.bmp", "iypos.bmp", "iyneg.bmp", "izpos.bmp", "izneg.bmp",
 };
+
+// ---- Cube faces of one size (face_fitting.cpp) -----------------------------
+// The face size when no face at all can be read.
+constexpr int defaultFaceSize = 16;
+// A face picture's width and height in pixels; 0 x 0 for one not read.
+struct FaceShape {
+    int width;
+    int height;
+};
+// The side every face of a cube map is brought to: that of the first face
+// that is square and at most maxSide; else the longer side of the first
+// picture read, at most maxSide; else defaultFaceSize.
+int commonCubeFaceSize(const FaceShape* faces, int count, int maxSide);
+// newWidth x newHeight pixels resampled from width x height pixels of
+// channels bytes each, rows tightly packed in the same order.
+std::vector<unsigned char> scalePicture(const unsigned char* pixels, int width, int height,
+                                        int channels, int newWidth, int newHeight);
+// For a face that could not be read, a side x side RGB face made from those
+// that could (fitted: side x side RGB pixels, null where unread): a side face
+// is copied from another, the opposite first; the zenith and nadir faces are
+// stretched from the sky or sea half of a side face. Empty when no side face
+// was read. Better than a flat colour, which the waves would show as a flat
+// patch.
+std::vector<unsigned char>
+standInFace(int face, const unsigned char* const (&fitted)[cubeFaceCount], int side);
 
 // ---- Normal map (texture_encoding.cpp) ------------------------------------
 // One component of a surface normal, scaled by normalMapScale first.

@@ -1,5 +1,6 @@
 // Textures made from the image files in the working directory: the sky, the
 // environment cube map of six BMP faces and the sea-bottom cube map.
+#include <cstdio>
 #include <vector>
 
 #include "image/image.h"
@@ -9,13 +10,14 @@
 
 namespace {
 
-// Stands in for an environment face that cannot be read: a dull sky colour
-// that keeps the cube map complete without drawing the eye to the gap.
+// Stands in for a face that cannot be read when no other face can stand in:
+// a dull sky colour that keeps the cube map complete.
 const unsigned char neutralFaceColour[rgbBytes] = {128, 140, 160};
-// The face size when no face at all can be read.
-constexpr int defaultFaceSize = 16;
 
-struct DecodedJpeg {
+// A decoded picture: pixels in the given format (GL_RGB, or GL_LUMINANCE for
+// a greyscale JPEG), or none when the file could not be read.
+struct DecodedPicture {
+    const char* fileName;
     const unsigned char* pixels;
     GLsizei width;
     GLsizei height;
@@ -26,9 +28,9 @@ struct DecodedJpeg {
 // per pixel: read as RGB it would show a garbled third of itself, so its rows
 // go up as luminance. A file that could not be opened keeps the previous
 // image's shape and has no pixels.
-DecodedJpeg decodeJpeg(const char* fileName) {
+DecodedPicture decodeJpeg(const char* fileName) {
     unsigned char* pixels = loadJpegImage(fileName);
-    DecodedJpeg picture = {pixels, jpegRowBytes / rgbBytes, jpegImageHeight, GL_RGB};
+    DecodedPicture picture = {fileName, pixels, jpegRowBytes / rgbBytes, jpegImageHeight, GL_RGB};
     if (pixels != nullptr && jpegImageComponents == 1) {
         picture.width = jpegRowBytes;
         picture.format = GL_LUMINANCE;
@@ -36,7 +38,24 @@ DecodedJpeg decodeJpeg(const char* fileName) {
     return picture;
 }
 
-void uploadJpeg(GLenum target, const DecodedJpeg& picture) {
+DecodedPicture decodeDib(const char* fileName) {
+    RgbImage* image = loadDibImage(fileName);
+    if (image == nullptr)
+        return DecodedPicture{fileName, nullptr, 0, 0, GL_RGB};
+    return DecodedPicture{fileName, image->pixels, image->width, image->height, GL_RGB};
+}
+
+FaceShape shapeOf(const DecodedPicture& picture) {
+    if (picture.pixels == nullptr)
+        return FaceShape{0, 0};
+    return FaceShape{picture.width, picture.height};
+}
+
+int channelsOf(GLenum format) {
+    return format == GL_LUMINANCE ? 1 : rgbBytes;
+}
+
+void uploadPicture(GLenum target, const DecodedPicture& picture) {
     uploadTightRows(target, GL_RGB, picture.width, picture.height, picture.format, picture.pixels);
 }
 
@@ -61,55 +80,98 @@ GLenum faceTarget(int face) {
     return GL_TEXTURE_CUBE_MAP_POSITIVE_X + face;
 }
 
-// The size of the first face that could be read.
-int commonFaceSize(RgbImage* const (&faces)[cubeFaceCount]) {
-    for (RgbImage* face : faces)
-        if (face != nullptr)
-            return face->width;
-    return defaultFaceSize;
+int largestCubeFace() {
+    GLint side = 0;
+    glGetIntegerv(GL_MAX_CUBE_MAP_TEXTURE_SIZE, &side);
+    return side > 0 ? side : defaultFaceSize;
 }
 
-void uploadNeutralFace(GLenum target, int size) {
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(size) * size * rgbBytes);
+void uploadNeutralFace(GLenum target, int side) {
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(side) * side * rgbBytes);
     for (std::size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = neutralFaceColour[i % rgbBytes];
-    uploadTightRows(target, GL_RGB, size, size, GL_RGB, pixels.data());
+    uploadTightRows(target, GL_RGB, side, side, GL_RGB, pixels.data());
+}
+
+// Every face must be side x side for the cube map to be complete. A picture
+// of another shape is scaled, not cropped, so all of it is still seen, and
+// says so once; the copy is kept in scaled. A picture that could not be read
+// comes back as it went, without pixels.
+DecodedPicture fitFace(const DecodedPicture& picture, int side, bool report,
+                       std::vector<unsigned char>& scaled) {
+    if (picture.pixels == nullptr || (picture.width == side && picture.height == side))
+        return picture;
+    scaled = scalePicture(picture.pixels, picture.width, picture.height, channelsOf(picture.format),
+                          side, side);
+    if (report) {
+        std::fprintf(stderr,
+                     "%s: %d x %d picture scaled to %d x %d, the size of its cube map's faces\n",
+                     picture.fileName, picture.width, picture.height, side, side);
+        std::fflush(stderr);
+    }
+    return DecodedPicture{picture.fileName, scaled.data(), side, side, picture.format};
 }
 
 } // namespace
 
 unsigned int loadTexture2D(const char* fileName) {
-    DecodedJpeg picture = decodeJpeg(fileName);
+    DecodedPicture picture = decodeJpeg(fileName);
     glEnable(GL_TEXTURE_2D);
     GLuint name = makeTexture(GL_TEXTURE_2D, GL_LINEAR, GL_LINEAR, GL_REPEAT);
-    uploadJpeg(GL_TEXTURE_2D, picture);
+    uploadPicture(GL_TEXTURE_2D, picture);
     return name;
 }
 
-// A face that cannot be read (its loader has said so) becomes a neutral face
-// of the others' size, so the cube map stays complete and still samples.
+// The faces take the size of the first one that fits as it is. A face that
+// could not be read (its loader has said so) is stood in for by the others.
 unsigned int loadEnvironmentCubeMap() {
     GLuint name = beginCubeMap();
-    RgbImage* faces[cubeFaceCount];
-    for (int face = 0; face < cubeFaceCount; ++face)
-        faces[face] = loadDibImage(environmentFaceFiles[face]);
-    const int size = commonFaceSize(faces);
+    DecodedPicture faces[cubeFaceCount];
+    FaceShape shapes[cubeFaceCount];
     for (int face = 0; face < cubeFaceCount; ++face) {
-        if (faces[face] == nullptr)
-            uploadNeutralFace(faceTarget(face), size);
+        faces[face] = decodeDib(environmentFaceFiles[face]);
+        shapes[face] = shapeOf(faces[face]);
+    }
+    const int side = commonCubeFaceSize(shapes, cubeFaceCount, largestCubeFace());
+    std::vector<unsigned char> scaled[cubeFaceCount];
+    const unsigned char* fitted[cubeFaceCount];
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        faces[face] = fitFace(faces[face], side, true, scaled[face]);
+        fitted[face] = faces[face].pixels;
+    }
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        if (fitted[face] != nullptr) {
+            uploadPicture(faceTarget(face), faces[face]);
+            continue;
+        }
+        std::vector<unsigned char> standIn = standInFace(face, fitted, side);
+        if (standIn.empty())
+            uploadNeutralFace(faceTarget(face), side);
         else
-            uploadTightRows(faceTarget(face), GL_RGB, faces[face]->width, faces[face]->height,
-                            GL_RGB, faces[face]->pixels);
+            uploadTightRows(faceTarget(face), GL_RGB, side, side, GL_RGB, standIn.data());
     }
     endCubeMap();
     return name;
 }
 
-// Every face shows the same picture, decoded afresh for each.
+// Every face shows the same picture, decoded afresh for each; the first
+// decode sets the size, and a picture scaled to it is reported once.
 unsigned int loadBottomCubeMap() {
     GLuint name = beginCubeMap();
-    for (int face = 0; face < cubeFaceCount; ++face)
-        uploadJpeg(faceTarget(face), decodeJpeg(bottomImageFile));
+    int side = 0;
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        DecodedPicture picture = decodeJpeg(bottomImageFile);
+        if (face == 0) {
+            FaceShape shape = shapeOf(picture);
+            side = commonCubeFaceSize(&shape, 1, largestCubeFace());
+        }
+        std::vector<unsigned char> scaled;
+        picture = fitFace(picture, side, face == 0, scaled);
+        if (picture.pixels == nullptr)
+            uploadNeutralFace(faceTarget(face), side);
+        else
+            uploadPicture(faceTarget(face), picture);
+    }
     endCubeMap();
     return name;
 }

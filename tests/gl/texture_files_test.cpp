@@ -201,27 +201,37 @@ TEST_F(TextureFiles, EnvironmentFacesInOrderWithMipmaps) {
     }
 }
 
-TEST_F(TextureFiles, UnreadableFaceBecomesNeutral) {
+// A side face takes the opposite one's picture, or another side face's; a
+// pole takes the sky or sea half of a side face, stretched over it.
+TEST_F(TextureFiles, UnreadableFacesAreStoodInForByOthers) {
     fs::remove("iyneg.bmp");
+    fs::remove("izneg.bmp");
     const std::string said = loadEnvironment();
     EXPECT_NE(said.find("Failed to open DIB file iyneg.bmp."), std::string::npos) << said;
-    for (int face = 0; face < cubeFaceCount; ++face) {
-        if (face == 3)
-            expectNeutralFace(face, faceSize);
-        else
-            expectFace(face, facePicture(face, faceSize));
+    for (int face : {0, 1, 2, 4})
+        expectFace(face, facePicture(face, faceSize));
+    expectFace(5, facePicture(4, faceSize));
+    // The nadir: +X's colour (red 3) from its last three rows only (green 31 to 45).
+    const std::vector<unsigned char> nadir = readTexels(GL_TEXTURE_CUBE_MAP_NEGATIVE_Y);
+    for (std::size_t i = 0; i < nadir.size(); i += 3) {
+        EXPECT_EQ(nadir[i], 3) << i;
+        EXPECT_TRUE(nadir[i + 1] >= 31 && nadir[i + 1] <= 45) << int(nadir[i + 1]);
     }
 }
 
-// The first face that loads gives the size; with none, a small default.
-TEST_F(TextureFiles, NeutralFaceSizeWithoutTheFirstOrAnyFace) {
-    fs::remove("ixpos.bmp");
-    fs::remove("ixneg.bmp");
+// The first face that loads gives the size; the neutral face is left for
+// when no side face can be read, and with no face at all it is small.
+TEST_F(TextureFiles, NeutralFaceOnlyWithoutAnySideFace) {
+    for (int face : {0, 1, 4, 5})
+        fs::remove(environmentFaceFiles[face]);
     loadEnvironment();
-    expectNeutralFace(0, faceSize);
-    expectNeutralFace(1, faceSize);
-    expectFace(2, facePicture(2, faceSize));
-    for (int face = 2; face < cubeFaceCount; ++face)
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        if (face == 2 || face == 3)
+            expectFace(face, facePicture(face, faceSize));
+        else
+            expectNeutralFace(face, faceSize);
+    }
+    for (int face = 0; face < cubeFaceCount; ++face)
         fs::remove(environmentFaceFiles[face]);
     const std::string said = loadEnvironment();
     for (int face = 0; face < cubeFaceCount; ++face) {

@@ -123,14 +123,48 @@ TEST_F(DibFaultTest, PixelDataShorterThanDeclaredIsRefused) {
     DibFileLayout top = smallTrueColour();
     top.height = -2;
     expectRefused("topshort", truncated(buildDibFile(top), 54 + 10), conversionError);
+}
 
-    DibFileLayout rle = smallTrueColour();
-    rle.bitCount = 8;
-    rle.compression = 1;
-    rle.colorsUsed = 1;
-    rle.palette = {0x808080};
-    rle.bits.clear();
-    expectRefused("rleempty", buildDibFile(rle), conversionError);
+DibFileLayout runLengths(int32_t width, int32_t height, uint32_t compression, Bytes bits) {
+    DibFileLayout layout = withSize(width, height);
+    layout.bitCount = compression == 1 ? 8 : 4;
+    layout.compression = compression;
+    layout.colorsUsed = 1;
+    layout.palette = {0x808080};
+    layout.bits = std::move(bits);
+    return layout;
+}
+
+// Run-length data must reach its last row or say where the picture ends;
+// rows it loses otherwise would show as black bands in a picture that passes.
+TEST_F(DibFaultTest, RunLengthDataCutShortIsRefused) {
+    struct Stream {
+        const char* name;
+        uint32_t compression;
+        Bytes bits;
+        bool whole;
+    };
+    const Stream streams[] = {
+        {"empty", 1, {}, false},
+        {"endsonrow1", 1, {4, 0, 0, 0}, false},
+        {"rle4endsonrow1", 2, {4, 0, 0, 0}, false},
+        {"literalcut", 1, {4, 0, 0, 0, 4, 0, 0, 0, 0, 4, 0, 0}, false},
+        {"deltacut", 1, {0, 2, 1}, false},
+        {"oddbyte", 1, {4, 0, 0, 0, 4, 0, 0, 0, 4, 0, 0}, false},
+        {"lastrowreached", 1, {4, 0, 0, 0, 4, 0, 0, 0, 4, 0}, true},
+        {"endofbitmap", 1, {4, 0, 0, 1}, true},
+    };
+    for (const Stream& stream : streams) {
+        Bytes file = buildDibFile(runLengths(4, 3, stream.compression, stream.bits));
+        if (!stream.whole) {
+            expectRefused(stream.name, file, conversionError);
+            continue;
+        }
+        CapturedLoad load = decodeDibCapturing(file);
+        EXPECT_EQ(load.errors, "") << stream.name;
+        EXPECT_NE(load.image, nullptr) << stream.name;
+        releaseImage(load.image);
+    }
 }
 
 TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
@@ -143,14 +177,17 @@ TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
         std::string name = "size" + std::to_string(size.first) + "x" + std::to_string(size.second);
         expectRefused(name, buildDibFile(withSize(size.first, size.second)), conversionError);
     }
-    // Run-length data cannot make a tiny file ask for a vast picture either.
-    DibFileLayout rle = withSize(60000, 60000);
-    rle.bitCount = 8;
-    rle.compression = 1;
-    rle.colorsUsed = 1;
-    rle.palette = {0x808080};
-    rle.bits = {0, 1};
-    expectRefused("rlevast", buildDibFile(rle), conversionError);
+    // Nor can a tiny run-length file ask for a picture wider or taller than
+    // the loader makes; one at the limit is whole.
+    for (int32_t side : {60000, dibMaxSide + 1}) {
+        expectRefused("rlewide" + std::to_string(side),
+                      buildDibFile(runLengths(side, 2, 1, {0, 1})), conversionError);
+        expectRefused("rletall" + std::to_string(side),
+                      buildDibFile(runLengths(2, side, 1, {0, 1})), conversionError);
+    }
+    CapturedLoad limit = decodeDibCapturing(buildDibFile(runLengths(dibMaxSide, 2, 1, {0, 1})));
+    EXPECT_NE(limit.image, nullptr);
+    releaseImage(limit.image);
 }
 
 TEST_F(DibFaultTest, UnconvertibleDepthsAndCompressionsAreRefused) {

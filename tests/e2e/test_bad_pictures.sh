@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Replacement pictures that do not fit: a cube face of another size than the
+# others, a bottom picture that is not square, a face wider than the loader
+# makes, run-length data cut short, and a tiny file declaring a vast picture.
+# Each time the viewer says what it did in one line, keeps running, stays
+# small, and draws the water, shaded and unshaded, much as with good files:
+# no black, no white-out, its colour near that of the good run.
+source "$(dirname "$0")/lib.sh"
+
+WATER=1280x400+0+624
+
+small_face() { "$CONVERT" izpos.bmp -resize 128x128 -type TrueColor BMP3:izpos.bmp; }
+wide_bottom() { "$CONVERT" bottom.jpg -resize '256x128!' bottom.jpg; }
+wide_face() { "$CONVERT" ixneg.bmp -resize '4100x64!' -type TrueColor BMP3:ixneg.bmp; }
+cut_run_lengths() {
+    "$CONVERT" izneg.bmp -colors 200 -compress RLE BMP3:rle.bmp
+    head -c $(($(stat -c %s rle.bmp) / 2)) rle.bmp > izneg.bmp
+}
+# 60 bytes: file and information headers declaring 9000 x 9000 pixels of
+# 8-bit run-length data, a one-colour table, and an end-of-bitmap code.
+tiny_vast_face() {
+    printf 'BM\x3c\0\0\0\0\0\0\0\x3a\0\0\0\x28\0\0\0\x28\x23\0\0\x28\x23\0\0\x01\0\x08\0' > iypos.bmp
+    printf '\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\x80\x80\x80\0\0\x01' >> iypos.bmp
+}
+
+# label | change to the run folder | the line expected on standard error
+cases=(
+    "small-face|small_face|izpos.bmp: 128 x 128 picture scaled to 256 x 256"
+    "wide-bottom|wide_bottom|bottom.jpg: 256 x 128 picture scaled to 256 x 256"
+    "wide-face|wide_face|Error: Image file conversion error."
+    "cut-run-lengths|cut_run_lengths|Error: Image file conversion error."
+    "tiny-vast-face|tiny_vast_face|Error: Image file conversion error."
+)
+
+# Of the water region: the fractions near black (no channel above 16%), near
+# white (every channel above 92%) and flat (no channel changing within 5 x 5
+# pixels), then its mean colour.
+water_measures() {
+    local water=("$CONVERT" "$1" -crop "$WATER" +repage)
+    "${water[@]}" -separate -evaluate-sequence max -threshold 16% -format "%[fx:1-mean] " info:
+    "${water[@]}" -separate -evaluate-sequence min -threshold 92% -format "%[fx:mean] " info:
+    "${water[@]}" -statistic StandardDeviation 5x5 -separate -evaluate-sequence max \
+        -threshold 0 -format "%[fx:1-mean] " info:
+    region_mean "$1" "$WATER"
+}
+
+# The viewer in the prepared run folder: screenshots $1-shaded.png and, after
+# space, $1-unshaded.png, its peak memory in PEAK_KB, status 0 on Escape.
+run_and_look() {
+    start_ocean
+    screenshot "$WORK/$1-shaded.png"
+    press space
+    sleep 1.5
+    screenshot "$WORK/$1-unshaded.png"
+    PEAK_KB=$(awk '/^VmHWM/ { print $2 }' "/proc/$OCEAN_PID/status")
+    ocean_running || fail "$1: the viewer ended on its own"
+    stop_ocean
+    [ "$OCEAN_STATUS" = 0 ] || fail "$1: exit status $OCEAN_STATUS after Escape"
+}
+
+# Water like the good run's: at most 2% more of it black or white, 5% more
+# flat, and its mean colour within 40 of the good run's in every channel.
+like_good_water() {
+    local now="$(water_measures "$WORK/$1-$2.png")" good=${GOOD[$2]}
+    echo "$1, $2: black, white, flat, mean colour: $now (good run: $good)"
+    awk -v now="$now" -v good="$good" 'BEGIN {
+        split(now, n, " "); split(good, g, " ")
+        ok = n[1] <= g[1] + 0.02 && n[2] <= g[2] + 0.02 && n[3] <= g[3] + 0.05
+        for (c = 4; c <= 6; c++) ok = ok && n[c] - g[c] <= 40 && g[c] - n[c] <= 40
+        exit !ok }' || fail "$1, $2: black, white, flat or off-colour water"
+}
+
+start_display
+make_run_dir
+run_and_look good
+good_peak=$PEAK_KB
+[ ! -s "$WORK/stderr" ] || fail "messages with good files: $(cat "$WORK/stderr")"
+declare -A GOOD=([shaded]="$(water_measures "$WORK/good-shaded.png")"
+    [unshaded]="$(water_measures "$WORK/good-unshaded.png")")
+
+for entry in "${cases[@]}"; do
+    IFS='|' read -r label change expected <<< "$entry"
+    rm -rf "$RUN_DIR"
+    make_run_dir
+    (cd "$RUN_DIR" && $change)
+    run_and_look "$label"
+    grep -qF -- "$expected" "$WORK/stderr" || fail "$label: no '$expected' on standard error"
+    [ "$(wc -l < "$WORK/stderr")" -eq 1 ] || fail "$label: not one line: $(cat "$WORK/stderr")"
+    # A bad face may cost a scaled copy of itself, never hundreds of megabytes.
+    [ "$PEAK_KB" -le $((good_peak + 40000)) ] || fail "$label: peak memory $PEAK_KB kB"
+    like_good_water "$label" shaded
+    like_good_water "$label" unshaded
+    echo "$label: '$(cat "$WORK/stderr")', peak memory $PEAK_KB kB (good run $good_peak kB)"
+done
+# The pictures stay for a person to look at.
+keep="$OCEAN_BUILD/e2e-pictures/$(basename "$0" .sh)"
+mkdir -p "$keep" && cp "$WORK"/*.png "$keep"/
+echo "PASS"
