@@ -16,7 +16,7 @@ uint64_t rowCount(const DibInfoHeader& h) {
 // Nothing a header says may make a buffer size wrap or exceed what a
 // picture of this program could need.
 bool dimensionsSound(const DibInfoHeader& h) {
-    return h.width > 0 && h.width <= dibMaxSide && h.height != 0 && rowCount(h) <= dibMaxSide;
+    return h.width > 0 && h.width <= imageMaxSide && h.height != 0 && rowCount(h) <= imageMaxSide;
 }
 
 // The 24-bit section the converter renders into, zero-filled like a fresh

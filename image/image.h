@@ -12,6 +12,13 @@ struct RgbImage {
     unsigned char* pixels;
 };
 
+// The widest and tallest picture either loader makes; past it a header is
+// taken for damage and refused before any pixel memory is taken, so that a
+// few bytes of compressed data cannot ask for hundreds of megabytes. The
+// pictures become textures that the window shows at most about 1280 pixels
+// across: 4096 leaves room to spare and costs at most 48 MB a picture.
+constexpr int32_t imageMaxSide = 4096;
+
 // ---- JPEG (jpeg_loader.cpp) -----------------------------------------------
 // Shape of the most recent image whose decoding started: bytes per row
 // (width x components) and rows.
@@ -19,17 +26,13 @@ extern int32_t jpegRowBytes;
 extern int32_t jpegImageHeight;
 // Bytes per pixel of the same image: 3 for colour, 1 for greyscale.
 extern int32_t jpegImageComponents;
-// Returns a malloc'd buffer, or null when the file cannot be opened. A file
-// that is not JPEG data ends the process with the library's message.
+// Returns a malloc'd buffer, or null when the file cannot be opened or its
+// picture is wider or taller than imageMaxSide (the published shape is then
+// left as it was). A file that is not JPEG data ends the process with the
+// library's message.
 unsigned char* loadJpegImage(const char* fileName);
 
 // ---- DIB (dib_loader.cpp) -------------------------------------------------
-// The widest and tallest picture the loader makes; past it a header is taken
-// for damage and refused before any pixel memory is taken, so that a few
-// bytes of run-length data cannot ask for hundreds of megabytes. Its pictures
-// become cube-map faces, which the window shows at most about 1280 pixels
-// across: 4096 leaves room to spare and costs at most 48 MB a picture.
-constexpr int32_t dibMaxSide = 4096;
 // While on, every loader failure is shown as a message captioned "Error".
 extern bool errorPopups;
 RgbImage* loadDibImage(const char* fileName);

@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* jpegOpenFailureText = "can't open %s\n";
 constexpr const char* jpegOutOfMemoryText = "can't allocate %zu bytes for %s\n";
+constexpr const char* jpegTooLargeText = "%s: %u x %u picture is larger than %d pixels a side\n";
 
 void publishShape(const jpeg_decompress_struct& decoder) {
     jpegRowBytes = static_cast<int32_t>(decoder.output_width * decoder.output_components);
@@ -52,6 +53,16 @@ unsigned char* loadJpegImage(const char* fileName) {
     jpeg_create_decompress(&decoder);
     jpeg_stdio_src(&decoder, file);
     jpeg_read_header(&decoder, TRUE);
+    // A few bytes of header can declare 65,500 x 65,500 pixels; damaged data
+    // then still fills every row, so the bound is kept before any of it.
+    const JDIMENSION maxSide = imageMaxSide;
+    if (decoder.image_width > maxSide || decoder.image_height > maxSide) {
+        std::fprintf(stderr, jpegTooLargeText, fileName, decoder.image_width, decoder.image_height,
+                     imageMaxSide);
+        jpeg_destroy_decompress(&decoder);
+        std::fclose(file);
+        return nullptr;
+    }
     jpeg_start_decompress(&decoder);
     publishShape(decoder);
     JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder),

@@ -20,8 +20,8 @@ bool tooLargeToDecode(const uint8_t* data, size_t size) {
     const char* failure = readDibHeaders(data, size, dib);
     std::free(dib.colorTable);
     const DibInfoHeader& h = dib.header;
-    if (failure != nullptr || h.width <= 0 || h.width > dibMaxSide || h.height == 0 ||
-        h.height < -dibMaxSide || h.height > dibMaxSide)
+    if (failure != nullptr || h.width <= 0 || h.width > imageMaxSide || h.height == 0 ||
+        h.height < -imageMaxSide || h.height > imageMaxSide)
         return false;
     uint64_t rows = h.height < 0 ? -static_cast<int64_t>(h.height) : h.height;
     return static_cast<uint64_t>(h.width) * rows * 3 > fuzzMaxPixelBytes;
@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RgbImage* image = decodeDibBytes(data, size);
     if (image == nullptr)
         return 0;
-    if (image->width <= 0 || image->height <= 0 || image->width > dibMaxSide ||
-        image->height > dibMaxSide || image->pixels == nullptr)
+    if (image->width <= 0 || image->height <= 0 || image->width > imageMaxSide ||
+        image->height > imageMaxSide || image->pixels == nullptr)
         __builtin_trap();
     std::free(image->pixels);
     std::free(image);

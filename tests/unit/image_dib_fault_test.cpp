@@ -179,13 +179,13 @@ TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
     }
     // Nor can a tiny run-length file ask for a picture wider or taller than
     // the loader makes; one at the limit is whole.
-    for (int32_t side : {60000, dibMaxSide + 1}) {
+    for (int32_t side : {60000, imageMaxSide + 1}) {
         expectRefused("rlewide" + std::to_string(side),
                       buildDibFile(runLengths(side, 2, 1, {0, 1})), conversionError);
         expectRefused("rletall" + std::to_string(side),
                       buildDibFile(runLengths(2, side, 1, {0, 1})), conversionError);
     }
-    CapturedLoad limit = decodeDibCapturing(buildDibFile(runLengths(dibMaxSide, 2, 1, {0, 1})));
+    CapturedLoad limit = decodeDibCapturing(buildDibFile(runLengths(imageMaxSide, 2, 1, {0, 1})));
     EXPECT_NE(limit.image, nullptr);
     releaseImage(limit.image);
 }
