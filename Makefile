@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps build run test soak sanitize bench clean
+.PHONY: all deps build run test soak sanitize bench reference-pictures clean
 
 all: build
 
@@ -38,6 +38,14 @@ sanitize: deps
 
 test: build sanitize
 	@cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure
+
+# Rewrites the reference pictures in tests/reference from the current shaders,
+# data files and renderer: for a change to the look that is meant. Review the
+# new pictures (git diff shows which changed) before committing them.
+reference-pictures: build
+	@cd $(BUILD_DIR)/data && OCEAN_REWRITE_REFERENCE=1 $(XVFB) ../tests/gl_tests \
+		--gtest_filter='Views/ReferencePictureTest.*'
+	@git status --short tests/reference
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: build
