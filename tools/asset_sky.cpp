@@ -71,21 +71,6 @@ void addSun(const double (&direction)[3], double (&rgb)[3]) {
         blend(rgb, sunDisc, 1.0);
 }
 
-// A ray that leaves the water downward meets the next wave at a grazing
-// angle, which mirrors the sky: the lower half is the upper half mirrored,
-// without the sun, whose reflection is the water's own glint. It must go on
-// from the horizon without a step: reflections of the far water land on the
-// horizon row, and the lookup filters and mipmaps across it, so any step
-// there shows as dark dashes in every bright reflection. Only looking well
-// down does the deep water's colour take over.
-void seaBelow(const double (&direction)[3], double (&rgb)[3]) {
-    const double mirrored[3] = {direction[0], -direction[1], direction[2]};
-    clearSky(mirrored[1], rgb);
-    if (mirrored[1] > cloudLowestUp)
-        addClouds(mirrored, rgb);
-    blend(rgb, seaDeep, smoothStep(0.0, 1.0, mirrored[1]));
-}
-
 unsigned char toByte(double value) {
     const double clamped = value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
     return static_cast<unsigned char>(clamped * 255.0 + 0.5);
@@ -117,16 +102,23 @@ const double sunDirection[3] = {
     sunFromEye[2] / std::sqrt(dot3(sunFromEye, sunFromEye)),
 };
 
+// A ray that leaves the water downward meets the next wave at a grazing
+// angle, which mirrors the sky: the lower half is the upper half mirrored,
+// without the sun, whose reflection is the water's own glint. It goes on from
+// the horizon without a step: reflections of the far water land on the
+// horizon row, and the lookup filters and mipmaps across it, so a step there
+// would show as dark dashes in every bright reflection. Only looking well
+// down does the deep water's colour take over.
 void skyColour(const double (&direction)[3], double (&rgb)[3]) {
-    const double up = direction[1];
-    if (up < 0.0) {
-        seaBelow(direction, rgb);
-        return;
-    }
+    const double up = std::fabs(direction[1]);
+    const double mirrored[3] = {direction[0], up, direction[2]};
     clearSky(up, rgb);
     if (up > cloudLowestUp)
-        addClouds(direction, rgb);
-    addSun(direction, rgb);
+        addClouds(mirrored, rgb);
+    if (direction[1] < 0.0)
+        blend(rgb, seaDeep, smoothStep(0.0, 1.0, up));
+    else
+        addSun(direction, rgb);
 }
 
 Picture makeSkyDomePicture(int width, int height) {
