@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps build run test shuffled soak sanitize bench clean
+.PHONY: all deps build run test shuffled soak sanitize bench reference-pictures clean
 
 all: build
 
@@ -54,6 +54,14 @@ shuffled: build
 		(cd data && $(XVFB) ../tests/gl_tests --gtest_shuffle \
 			--gtest_random_seed=$$seed --gtest_brief=1) || exit 1; \
 	done
+
+# Rewrites the reference pictures in tests/reference from the current shaders,
+# data files and renderer: for a change to the look that is meant. Review the
+# new pictures (git diff shows which changed) before committing them.
+reference-pictures: build
+	@cd $(BUILD_DIR)/data && OCEAN_REWRITE_REFERENCE=1 $(XVFB) ../tests/gl_tests \
+		--gtest_filter='Views/ReferencePictureTest.*'
+	@git status --short tests/reference 2>/dev/null || true
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: build

@@ -1,6 +1,7 @@
 // A sky over the sea: blue at the zenith, a bright haze at the horizon, a sun
-// where the water shader's light sits, a layer of clouds, and dark water
-// below the horizon. The dome picture and the cube faces sample one model.
+// where the water shader's light sits, a layer of clouds, and below the
+// horizon the sky as the sea mirrors it, darkening toward straight down. The
+// dome picture and the cube faces sample one model.
 #include <cmath>
 
 #include "render/render_state.h"
@@ -19,7 +20,6 @@ constexpr double sunDisc[3] = {1.0, 1.0, 1.0}; // brighter than any cloud
 constexpr double cloudLight[3] = {0.97, 0.97, 0.98};
 constexpr double cloudShade[3] = {0.62, 0.66, 0.74};
 constexpr double seaDeep[3] = {0.03, 0.11, 0.17};
-constexpr double seaFar[3] = {0.36, 0.46, 0.54};
 
 constexpr double sunDiscCosine = 0.99985; // a disc of about one degree
 constexpr double sunHaloSharpness = 60.0;
@@ -71,13 +71,6 @@ void addSun(const double (&direction)[3], double (&rgb)[3]) {
         blend(rgb, sunDisc, 1.0);
 }
 
-// Far water mirrors the haze; straight down it is deep and dark.
-void seaBelow(double down, double (&rgb)[3]) {
-    const double nearness = smoothStep(0.0, 0.35, down);
-    for (int c = 0; c < 3; ++c)
-        rgb[c] = mixValue(seaFar[c], seaDeep[c], std::sqrt(nearness));
-}
-
 unsigned char toByte(double value) {
     const double clamped = value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
     return static_cast<unsigned char>(clamped * 255.0 + 0.5);
@@ -109,16 +102,23 @@ const double sunDirection[3] = {
     sunFromEye[2] / std::sqrt(dot3(sunFromEye, sunFromEye)),
 };
 
+// A ray that leaves the water downward meets the next wave at a grazing
+// angle, which mirrors the sky: the lower half is the upper half mirrored,
+// without the sun, whose reflection is the water's own glint. It goes on from
+// the horizon without a step: reflections of the far water land on the
+// horizon row, and the lookup filters and mipmaps across it, so a step there
+// would show as dark dashes in every bright reflection. Only looking well
+// down does the deep water's colour take over.
 void skyColour(const double (&direction)[3], double (&rgb)[3]) {
-    const double up = direction[1];
-    if (up < 0.0) {
-        seaBelow(-up, rgb);
-        return;
-    }
+    const double up = std::fabs(direction[1]);
+    const double mirrored[3] = {direction[0], up, direction[2]};
     clearSky(up, rgb);
     if (up > cloudLowestUp)
-        addClouds(direction, rgb);
-    addSun(direction, rgb);
+        addClouds(mirrored, rgb);
+    if (direction[1] < 0.0)
+        blend(rgb, seaDeep, smoothStep(0.0, 1.0, up));
+    else
+        addSun(direction, rgb);
 }
 
 Picture makeSkyDomePicture(int width, int height) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The viewer's images, each one missing in turn: the loader names the file on
 # standard error, and the viewer still starts, keeps drawing a moving picture
-# and ends with status 0 on Escape. With every file there, and the per-pixel
-# shading off, the sky and the reflecting sea cover the whole window.
+# and ends with status 0 on Escape. With every file there nothing is said
+# about any of them; how the complete set looks is pinned by the reference
+# pictures of the GL tests.
 source "$(dirname "$0")/lib.sh"
 export SETTLE_SECONDS=1
 
@@ -19,26 +20,14 @@ expected_message() {
 # with the running viewer. The pictures are looked at once it has ended.
 grab() { xwd -root -silent > "$1"; }
 
-# Pixels of exactly the clear colour (0, 0, 128).
-clear_colour_pixels() {
-    "$CONVERT" "$1" -fill white -opaque "rgb(0,0,128)" -fill black +opaque white \
-        -format "%[fx:int(mean*w*h+0.5)]" info:
-}
-
 # Runs the viewer in the prepared run folder, grabs the screen twice a second
-# apart ($WORK/$1-first.xwd, -second.xwd) and, if $2 is given, presses it and
-# grabs $WORK/$1-keyed.xwd; then ends the viewer with Escape.
+# apart ($WORK/$1-first.xwd, -second.xwd), then ends the viewer with Escape.
 run_viewer() {
-    local label=$1 key=${2:-}
+    local label=$1
     start_ocean
     grab "$WORK/$label-first.xwd"
     sleep 1
     grab "$WORK/$label-second.xwd"
-    if [ -n "$key" ]; then
-        press "$key"
-        sleep 1.5
-        grab "$WORK/$label-keyed.xwd"
-    fi
     ocean_running || fail "$label: the viewer ended on its own"
     stop_ocean
     [ "$OCEAN_STATUS" = 0 ] || fail "$label: exit status after Escape: $OCEAN_STATUS"
@@ -73,15 +62,10 @@ done
 
 rm -rf "$RUN_DIR"
 make_run_dir
-run_viewer complete space
+run_viewer complete
 for file in $files; do
     ! grep -qF "$file" "$WORK/stderr" || fail "a message about $file with every file present"
 done
 check_drawing complete
-clear=$(clear_colour_pixels "$WORK/complete-keyed.xwd")
-[ "$clear" -eq 0 ] || fail "$clear pixels of the clear colour with the shading off"
-read -r r g b <<< "$(region_mean "$WORK/complete-keyed.xwd" 1280x400+0+0)"
-# A light blue sky, not the dark water of the lower half of the environment.
-[ "$b" -gt $((r + 30)) ] && [ $((r + g + b)) -gt 300 ] || fail "the sky is not light blue ($r $g $b)"
 kill "$KEEPER_PID"
 echo "PASS"

@@ -5,7 +5,6 @@
 # without shaders and Escape still ending the viewer with status 0.
 source "$(dirname "$0")/lib.sh"
 
-SKY=1280x400+0+0
 WATER=1280x400+0+624
 NEAR_WATER=1280x200+0+824
 
@@ -31,16 +30,13 @@ press space
 sleep 1.5
 screenshot "$WORK/shaded-again.png"
 
-sky_change=$(picture_difference "$WORK/shaded.png" "$WORK/unshaded.png" "$SKY")
-water_change=$(picture_difference "$WORK/shaded.png" "$WORK/unshaded.png" "$WATER")
 shaded_blue=$(blue_over_green "$WORK/shaded.png" "$NEAR_WATER")
 unshaded_blue=$(blue_over_green "$WORK/unshaded.png" "$NEAR_WATER")
 again_blue=$(blue_over_green "$WORK/shaded-again.png" "$NEAR_WATER")
-echo "sky difference $sky_change, water difference $water_change"
 echo "near water, blue over green: shaded $shaded_blue, unshaded $unshaded_blue, shaded again $again_blue"
-awk -v d="$sky_change" 'BEGIN { exit !(d < 0.01) }' || fail "the sky changes with the shading ($sky_change)"
-awk -v d="$water_change" 'BEGIN { exit !(d > 0.05) }' || fail "space does not change the water ($water_change)"
-# The shaded sea is blue-green near the eye; the mirrored sky is not.
+# The shaded sea is blue-green near the eye; the mirrored sky is not. (How
+# both look, sky and water, is pinned by the reference pictures of the GL
+# tests; here the key switches between them in the running viewer.)
 [ "$shaded_blue" -lt $((unshaded_blue - 20)) ] || fail "the shaded water is not blue-green"
 [ "$again_blue" -lt $((unshaded_blue - 20)) ] || fail "space does not bring the shading back"
 # Each run draws another sea, so water is told unshaded by being nearer the

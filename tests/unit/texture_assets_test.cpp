@@ -98,9 +98,11 @@ TEST_F(AssetFiles, FacesAreSquareAndOfOneSize) {
     }
 }
 
-// Blue overhead, dark water below, and a horizon brighter than the clear
-// sky overhead all around.
-TEST_F(AssetFiles, SkyAboveSeaBelow) {
+// Blue overhead, a horizon brighter than the clear sky overhead all around,
+// and below it the mirrored sky going on without a step and darkening toward
+// straight down: reflections folded at the horizon land on its row, and a
+// step there shows as dark dashes in the water.
+TEST_F(AssetFiles, SkyAboveMirroredSkyBelow) {
     std::vector<double> overhead;
     double blueness = 0.0;
     const RgbImage* top = faces[2];
@@ -117,8 +119,10 @@ TEST_F(AssetFiles, SkyAboveSeaBelow) {
     for (int k = 0; k < 8; ++k) {
         const double a = k * M_PI / 4;
         const Colour horizon = environment({std::cos(a), 0.02, std::sin(a)});
-        const Colour sea = environment({std::cos(a), -0.3, std::sin(a)});
+        const Colour below = environment({std::cos(a), -0.02, std::sin(a)});
+        const Colour sea = environment({std::cos(a), -0.6, std::sin(a)});
         EXPECT_GT(horizon.r + horizon.g + horizon.b, clearOverhead + 100);
+        EXPECT_LT(difference(horizon, below), 12.0) << "a step at the horizon, azimuth " << k;
         EXPECT_LT(sea.r + sea.g + sea.b, horizon.r + horizon.g + horizon.b - 200);
     }
 }
