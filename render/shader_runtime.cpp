@@ -137,10 +137,7 @@ void lookUpLocation(int pair, ShaderParameter parameter) {
     bool uniform = pairs[pair].linked && inPair(pair, record.program) && record.type != 0;
     pairs[pair].location[parameter] =
         uniform ? glGetUniformLocation(pairs[pair].program, record.name) : -1;
-    pairs[pair].sentVersion[parameter] = 0;
 }
-
-// ---- Parameters -------------------------------------------------------------
 
 void addParameter(ShaderProgram program, const std::string& name, GLenum type) {
     GLint units = 0;
@@ -162,30 +159,25 @@ void addParameter(ShaderProgram program, const std::string& name, GLenum type) {
         lookUpLocation(pair, parameterCount);
 }
 
-// The uniforms of the types a value can be handed over in, every
-// "uniform <type> <name>, <name>...;" of the code.
-void addUniforms(ShaderProgram program, const std::string& code) {
-    const char* const names[] = {"float", "vec3", "mat4", "sampler2D", "samplerCube"};
-    const GLenum types[] = {GL_FLOAT, GL_FLOAT_VEC3, GL_FLOAT_MAT4, GL_SAMPLER_2D, GL_SAMPLER_CUBE};
-    std::regex declaration("\\buniform\\s+(\\w+)\\s+([^;]+);");
-    std::regex leadingName("^\\s*(\\w+)");
-    for (std::sregex_iterator it(code.begin(), code.end(), declaration), end; it != end; ++it) {
-        GLenum type = 0;
-        for (int t = 0; t < 5; ++t)
-            type = (*it)[1].str() == names[t] ? types[t] : type;
-        std::stringstream pieces((*it)[2].str());
-        std::string piece;
-        std::smatch name;
-        while (type != 0 && std::getline(pieces, piece, ','))
-            if (std::regex_search(piece, name, leadingName))
-                addParameter(program, name[1].str(), type);
-    }
+// A parameter for each comma-separated piece of the list, named by the
+// pattern's first group.
+void addEach(ShaderProgram program, const std::string& list, const std::regex& pattern,
+             GLenum type) {
+    std::stringstream pieces(list);
+    std::string piece;
+    std::smatch name;
+    while (std::getline(pieces, piece, ','))
+        if (std::regex_search(piece, name, pattern) && name[1].str() != "void")
+            addParameter(program, name[1].str(), type);
 }
 
-// The entry function's definition, "void <entry>(<parameters>) {", and the
-// uniforms outside comments; each entry parameter's name is the last word
-// before its comma.
+// Outside comments: the entry function's definition, "void <entry>(...) {",
+// each of whose parameters is named by the last word before its comma; and
+// every "uniform <type> <name>, <name>...;" of the types a value can be
+// handed over in.
 bool addParameters(ShaderProgram program, const std::string& source, const char* entry) {
+    const char* const typeNames[] = {"float", "vec3", "mat4", "sampler2D", "samplerCube"};
+    const GLenum types[] = {GL_FLOAT, GL_FLOAT_VEC3, GL_FLOAT_MAT4, GL_SAMPLER_2D, GL_SAMPLER_CUBE};
     std::string code = std::regex_replace(source, std::regex("//[^\\n]*|/\\*[\\s\\S]*?\\*/"), " ");
     if (!std::regex_match(entry, std::regex("[A-Za-z_]\\w*")))
         return false;
@@ -193,18 +185,15 @@ bool addParameters(ShaderProgram program, const std::string& source, const char*
     std::smatch definition;
     if (!std::regex_search(code, definition, pattern))
         return false;
-    std::regex lastName("(\\w+)\\s*(\\[[^\\]]*\\])?\\s*$");
-    std::stringstream pieces(definition[1].str());
-    std::string piece;
-    std::smatch name;
-    while (std::getline(pieces, piece, ','))
-        if (std::regex_search(piece, name, lastName) && name[1].str() != "void")
-            addParameter(program, name[1].str(), 0);
-    addUniforms(program, code);
+    addEach(program, definition[1].str(), std::regex("(\\w+)\\s*(\\[[^\\]]*\\])?\\s*$"), 0);
+    std::regex uniform("\\buniform\\s+(\\w+)\\s+([^;]+);");
+    for (std::sregex_iterator it(code.begin(), code.end(), uniform), end; it != end; ++it) {
+        for (int t = 0; t < 5; ++t)
+            if ((*it)[1].str() == typeNames[t])
+                addEach(program, (*it)[2].str(), std::regex("^\\s*(\\w+)"), types[t]);
+    }
     return true;
 }
-
-// ---- Values and linked pairs --------------------------------------------------
 
 // Sends the value to the pair, which is current, unless the pair holds it.
 void send(int pair, ShaderParameter parameter) {
@@ -223,10 +212,6 @@ void send(int pair, ShaderParameter parameter) {
         glUniform1i(location, value.unit);
 }
 
-const char* fileNameOf(ShaderProgram program) {
-    return validProgram(program) ? programs[program].fileName : "fixed function";
-}
-
 // Links the pair the first time it is asked for; a failed link is kept too,
 // so that it is reported once and never made current.
 int findOrLinkPair(ShaderProgram vertex, ShaderProgram fragment) {
@@ -234,7 +219,7 @@ int findOrLinkPair(ShaderProgram vertex, ShaderProgram fragment) {
         if (pairs[i].vertex == vertex && pairs[i].fragment == fragment)
             return i;
     }
-    const char* fileName = fileNameOf(vertex ? vertex : fragment);
+    const char* fileName = programs[vertex ? vertex : fragment].fileName;
     if (pairCount == maxPairs) {
         report(fileName, "cannot be linked: too many programs");
         return 0;
@@ -254,7 +239,7 @@ int findOrLinkPair(ShaderProgram vertex, ShaderProgram fragment) {
     if (!pair.linked)
         report(fileName,
                vertex && fragment
-                   ? std::string("does not link with \"") + fileNameOf(fragment) + "\":"
+                   ? std::string("does not link with \"") + programs[fragment].fileName + "\":"
                    : std::string("does not link on its own:"),
                infoLog(pair.program, glGetProgramiv, glGetProgramInfoLog));
     for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter)
@@ -325,8 +310,6 @@ void bindOnUnit(ShaderParameter sampler, bool enable) {
 }
 
 } // namespace
-
-// ---- Context, profiles and programs -------------------------------------------
 
 ShaderContext shaderCreateContext() {
     glUseProgram(0);
@@ -413,8 +396,6 @@ bool shaderLinkPrograms(ShaderProgram vertex, ShaderProgram fragment) {
     int pair = findOrLinkPair(vertex, fragment);
     return pair != 0 && pairs[pair].linked;
 }
-
-// ---- Binding and values ---------------------------------------------------------
 
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
     if (validParameter(sampler) && samplerTarget(parameters[sampler].type) != 0)
