@@ -101,7 +101,7 @@ void bindShaderPrograms() {
     shaderBindProgram(vertexProgram);
     shaderBindProgram(fragmentProgram);
     shaderSetMatrixParameterRowMajor(parameters[modelToWorldIndex], modelToWorldMatrix.element);
-    shaderSetStateMatrixParameter(parameters[modelViewProjIndex], shaderModelViewProjectionMatrix);
+    shaderSetModelViewProjectionParameter(parameters[modelViewProjIndex]);
     shaderSetParameter3fv(parameters[eyePositionIndex], shaderEyePosition);
     shaderSetParameter3fv(parameters[lightPositionIndex], shaderLightPosition);
     shaderSetParameter1f(parameters[fresnelBiasIndex], fresnelBias);

@@ -55,6 +55,7 @@ expect_line "$out" "ratio ocean/reference, shaders off: 0.500"
 # 400 ms of CPU over 40 frames; 400 ms over 40; 200 ms over 40.
 expect_line "$out" "CPU a frame: reference 10.0 ms, shaders on 10.0 ms, shaders off 5.0 ms"
 expect_line "$out" "CPU ratio reference/ocean, shaders off: 2.000"
+expect_line "$out" "CPU ratio shaded/unshaded: 2.000"
 
 # A turn that began before the first swap, one that ran past the end of its
 # log, and no reference at all.
@@ -70,4 +71,5 @@ expect_line "$out" "off       round 1: no frames"
 expect_line "$out" "ocean fps, shaders on: 10.000"
 expect_line "$out" "ratio ocean/reference, shaders on: n/a"
 expect_line "$out" "CPU ratio reference/ocean, shaders on: n/a"
+expect_line "$out" "CPU ratio shaded/unshaded: n/a"
 echo "PASS"

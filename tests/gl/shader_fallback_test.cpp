@@ -82,8 +82,9 @@ TEST_F(ShaderFallbackTest, ProgramsThatDoNotLinkTogether) {
     ScratchFolder scratch;
     // Reads a varying that the vertex program never writes.
     std::string fragment = readFile("f.cg");
-    fragment = std::regex_replace(fragment, std::regex("varying vec2 waterMapCoord;"),
-                                  "varying vec2 waterMapCoord;\nvarying vec3 neverWritten;");
+    fragment =
+        std::regex_replace(fragment, std::regex("varying [^;]+;"), "$&\nvarying vec3 neverWritten;",
+                           std::regex_constants::format_first_only);
     fragment = std::regex_replace(fragment, std::regex("gl_FragColor\\);"),
                                   "gl_FragColor);\n    gl_FragColor.rgb += neverWritten;");
     writeFile("f.cg", fragment);

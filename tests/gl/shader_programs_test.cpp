@@ -22,17 +22,15 @@ const char* const samplerNames[] = {"normalMap", "normalizeCube", "normalizeCube
 
 class ShaderProgramsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        prepareScene();
-        createShaderPrograms();
-    }
     void SetUp() override {
         prepareScene();
+        startWaterProgramsAfresh();
         glActiveTexture(GL_TEXTURE0);
     }
+    void TearDown() override { startWaterProgramsAfresh(); }
 };
 
-TEST(ShaderSourcesTest, EveryNameOfTheTableIsAParameterOfItsProgram) {
+TEST_F(ShaderProgramsTest, EveryNameOfTheTableIsAParameterOfItsProgram) {
     ShaderContext context = shaderCreateContext();
     ShaderProgram vertex = shaderCompileProgramFromFile(
         context, "v.cg", shaderLatestProfile(shaderVertexStage), "vert");

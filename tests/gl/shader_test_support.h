@@ -13,6 +13,7 @@
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
+#include "render/shader_runtime.h"
 
 namespace shader_test {
 
@@ -42,6 +43,13 @@ inline void prepareScene() {
     initWaveSpectrum();
     simulationStep(-2.0);
     updateNormalMapTexture();
+}
+
+// The shader layer started afresh with the water's programs, as start-up
+// leaves it, whatever an earlier test made of it: making the programs
+// creates the layer's context anew.
+inline void startWaterProgramsAfresh() {
+    createShaderPrograms();
 }
 
 inline GLuint currentProgram() {
