@@ -21,8 +21,12 @@ void fillWithUprightNormals(unsigned char* pixels) {
     }
 }
 
+// The bytes are kept at 16 bits a channel so that the renderer filters
+// between texels at that precision: a texel spans a dozen pixels near the
+// eye, and an 8-bit filtered result steps there in flat blocks that the sun's
+// glint magnifies into a visible checkerboard.
 void uploadNormalMap() {
-    uploadTightRows(GL_TEXTURE_2D, GL_RGB, gridSize, gridSize, GL_RGB, normalMapPixels);
+    uploadTightRows(GL_TEXTURE_2D, GL_RGB16, gridSize, gridSize, GL_RGB, normalMapPixels);
 }
 
 } // namespace
