@@ -46,8 +46,9 @@ SEA=1280x200+0+824
 
 start_display
 start_ocean
-grep -qF "moved/lib/ocean-viewer/ocean" <<< "$(xwininfo -id "$(xdotool search --onlyvisible --name ocean | head -n 1)")" ||
-    fail "the window is not the moved tree's viewer"
+[ "$(readlink "/proc/$OCEAN_PID/exe")" = "$TREE/lib/ocean-viewer/ocean" ] ||
+    fail "the process is not the moved tree's viewer"
+xdotool search --onlyvisible --name '^ocean-viewer$' > /dev/null || fail "the window is not titled ocean-viewer"
 screenshot "$WORK/installed.png"
 ocean_running || fail "the installed viewer ended on its own"
 stop_ocean
