@@ -1,5 +1,5 @@
 // The shader layer on small programs of its own: what counts as a parameter,
-// when values reach the linked program, which program is current when, and
+// when values reach the linked pair, which program is current when, and
 // what the layer leaves alone.
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ uniform mat4 transform;
 uniform float spread, unusedScale; // two on one line, one never used
 uniform vec3 offset;
 varying vec2 carried;
-void vert(vec4 position,      // from gl_Vertex, (commas, in comments)
+void vert(vec4 position,      // from gl_Vertex
           vec2 coordinate,
           out vec4 clipPosition, out vec2 handedOn)
 {
@@ -55,6 +55,7 @@ class ShaderRuntimeTest : public ::testing::Test {
         fragment = shaderCompileProgramFromFile(context, "small.frag", fragmentProfile, "frag");
         ASSERT_TRUE(shaderLoadProgram(vertex));
         ASSERT_TRUE(shaderLoadProgram(fragment));
+        ASSERT_TRUE(shaderLinkPrograms(vertex, fragment));
     }
 
     void TearDown() override { startWaterProgramsAfresh(); }
@@ -72,23 +73,29 @@ class ShaderRuntimeTest : public ::testing::Test {
     }
 };
 
-TEST_F(ShaderRuntimeTest, ParametersAreTheEntryParametersAndTheUsedUniforms) {
+// Names the linker keeps no uniform for (entry parameters, varyings, an
+// unused uniform) are parameters too, that hold nothing.
+TEST_F(ShaderRuntimeTest, ParametersAreTheNamesTheSourceMentions) {
     EXPECT_NE(vertexProfile, shaderNoProfile);
     EXPECT_NE(fragmentProfile, vertexProfile);
     for (const char* name : {"position", "coordinate", "clipPosition", "handedOn", "transform",
-                             "spread", "unusedScale", "offset"})
+                             "spread", "unusedScale", "offset", "carried"})
         EXPECT_NE(shaderNamedParameter(vertex, name), 0) << name;
     EXPECT_EQ(shaderNamedParameter(vertex, "spread"), shaderNamedParameter(vertex, "spread"));
     for (const char* name : {"handedOn", "colour", "picture", "surroundings"})
         EXPECT_NE(shaderNamedParameter(fragment, name), 0) << name;
 
     ::testing::internal::CaptureStderr();
-    // Words from comments, globals that are not uniforms, the other stage's.
-    for (const char* name : {"commas", "carried", "picture"})
+    // The other stage's, one the source lacks, and words that are no names.
+    for (const char* name : {"picture", "sprea", "spread|offset", "(", ""})
         EXPECT_EQ(shaderNamedParameter(vertex, name), 0) << name;
+    EXPECT_EQ(shaderNamedParameter(vertex, nullptr), 0);
     EXPECT_EQ(shaderNamedParameter(0, "picture"), 0);
     std::string messages = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(messages.find("shader \"small.vert\": has no parameter \"commas\""),
+    EXPECT_NE(messages.find("shader \"small.vert\": has no parameter \"picture\"\n"),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find("shader \"small.vert\": has no parameter \"spread|offset\"\n"),
               std::string::npos)
         << messages;
     EXPECT_EQ(messages.find("\"small.frag\""), std::string::npos) << messages;
@@ -170,35 +177,37 @@ TEST_F(ShaderRuntimeTest, ModelViewProjectionIsReadWhenHandedOver) {
 }
 
 // Binding a pair passes through no lone stage, and undoing it neither.
-TEST_F(ShaderRuntimeTest, OnlyCompleteCombinationsBecomeCurrent) {
+TEST_F(ShaderRuntimeTest, OnlyTheCompletePairBecomesCurrent) {
     shaderEnableProfile(vertexProfile);
-    shaderEnableProfile(fragmentProfile);
     shaderBindProgram(vertex);
+    shaderBindProgram(fragment); // while its profile is off: waits for the enable
     EXPECT_EQ(currentProgram(), 0u) << "the vertex program alone became current";
-    shaderBindProgram(fragment);
+    shaderEnableProfile(fragmentProfile);
     GLuint pair = currentProgram();
     ASSERT_NE(pair, 0u);
     shaderDisableProfile(fragmentProfile);
-    EXPECT_EQ(currentProgram(), pair);
-    shaderDisableProfile(vertexProfile);
-    EXPECT_EQ(currentProgram(), 0u);
-
-    // A lone vertex program, with the fragment stage left to the
-    // fixed-function pipeline, is another program object with the values.
-    shaderSetParameter1f(shaderNamedParameter(vertex, "spread"), 7.0f);
-    shaderBindProgram(vertex); // while its profile is off: waits for the enable
-    EXPECT_EQ(currentProgram(), 0u);
-    shaderEnableProfile(vertexProfile);
-    GLuint vertexOnly = currentProgram();
-    EXPECT_NE(vertexOnly, 0u);
-    EXPECT_NE(vertexOnly, pair);
-    EXPECT_FLOAT_EQ(uniformValues(vertexOnly, "spread", 1)[0], 7.0f);
-    // The pair is linked once and found again.
+    EXPECT_EQ(currentProgram(), 0u) << "the vertex program alone stayed current";
     shaderEnableProfile(fragmentProfile);
-    shaderBindProgram(fragment);
-    EXPECT_EQ(currentProgram(), pair);
+    EXPECT_EQ(currentProgram(), pair) << "the bound programs were not kept or linked anew";
+
+    // Another fragment program is linked in place of the first and gets the
+    // values, its sampler too though looked up before the link.
+    writeFile("other.frag", fragmentSource);
+    ShaderProgram other =
+        shaderCompileProgramFromFile(context, "other.frag", fragmentProfile, "frag");
+    ShaderParameter picture = shaderNamedParameter(other, "picture");
+    EXPECT_EQ(shaderTextureUnit(picture), -1);
+    shaderSetParameter1f(shaderNamedParameter(vertex, "spread"), 7.0f);
+    shaderBindProgram(other);
+    GLuint otherPair = currentProgram();
+    EXPECT_NE(otherPair, 0u);
+    EXPECT_NE(otherPair, pair);
+    EXPECT_FLOAT_EQ(uniformValues(otherPair, "spread", 1)[0], 7.0f);
+    EXPECT_GE(shaderTextureUnit(picture), shaderFirstSamplerUnit);
+    EXPECT_EQ(samplerUnit(otherPair, "picture"), shaderTextureUnit(picture));
     shaderDisableProfile(fragmentProfile);
     shaderDisableProfile(vertexProfile);
+    EXPECT_EQ(currentProgram(), 0u);
 }
 
 TEST_F(ShaderRuntimeTest, TextureParametersUseTheirOwnUnitsAndRestoreTheActiveOne) {
