@@ -84,6 +84,11 @@ TEST_F(ShaderRuntimeTest, ParametersAreTheNamesTheSourceMentions) {
     EXPECT_EQ(shaderNamedParameter(vertex, "spread"), shaderNamedParameter(vertex, "spread"));
     for (const char* name : {"handedOn", "colour", "picture", "surroundings"})
         EXPECT_NE(shaderNamedParameter(fragment, name), 0) << name;
+    // Samplers on units of their own, none of them the fixed-function unit 0.
+    int picture = shaderTextureUnit(shaderNamedParameter(fragment, "picture"));
+    EXPECT_GE(picture, shaderFirstSamplerUnit);
+    EXPECT_NE(shaderTextureUnit(shaderNamedParameter(fragment, "surroundings")), picture);
+    EXPECT_EQ(shaderTextureUnit(shaderNamedParameter(vertex, "spread")), -1);
 
     ::testing::internal::CaptureStderr();
     // The other stage's, one the source lacks, and words that are no names.
@@ -104,7 +109,6 @@ TEST_F(ShaderRuntimeTest, ParametersAreTheNamesTheSourceMentions) {
 TEST_F(ShaderRuntimeTest, ValuesReachThePairOnceAndOnlyWhenTheyChange) {
     ShaderParameter spread = shaderNamedParameter(vertex, "spread");
     ShaderParameter offset = shaderNamedParameter(vertex, "offset");
-    ShaderParameter transform = shaderNamedParameter(vertex, "transform");
     shaderSetParameter1f(spread, 2.5f);
     shaderSetParameter1f(shaderNamedParameter(vertex, "unusedScale"), 4.0f); // goes nowhere
     useBoth();
@@ -134,46 +138,6 @@ TEST_F(ShaderRuntimeTest, ValuesReachThePairOnceAndOnlyWhenTheyChange) {
     shaderSetParameter1f(offset, 9.0f);
     shaderSetParameter3fv(spread, shift);
     EXPECT_EQ(uniformValues(pair, "offset", 3), std::vector<float>({1.0f, -2.0f, 3.0f}));
-
-    float rowMajor[16];
-    for (int i = 0; i < 16; ++i)
-        rowMajor[i] = static_cast<float>(i * i);
-    shaderSetMatrixParameterRowMajor(transform, rowMajor);
-    std::vector<float> columnMajor = uniformValues(pair, "transform", 16);
-    EXPECT_EQ(columnMajor[1], rowMajor[4]); // row 1, column 0
-    EXPECT_EQ(columnMajor[4], rowMajor[1]); // row 0, column 1
-    EXPECT_EQ(columnMajor[14], rowMajor[11]);
-}
-
-TEST_F(ShaderRuntimeTest, ModelViewProjectionIsReadWhenHandedOver) {
-    ShaderParameter transform = shaderNamedParameter(vertex, "transform");
-    useBoth();
-    GLuint program = currentProgram();
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glFrustum(-1.0, 1.0, -0.8, 0.8, 1.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glRotatef(33.0f, 0.3f, 1.0f, 0.2f);
-    glTranslatef(4.0f, -5.0f, 6.0f);
-    float modelview[16];
-    float projection[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    shaderSetModelViewProjectionParameter(transform);
-    std::vector<float> expected = multiplyColumnMajor(projection, modelview);
-    std::vector<float> actual = uniformValues(program, "transform", 16);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "element " << i;
-    // Later changes to the matrices do not follow by themselves.
-    glTranslatef(100.0f, 0.0f, 0.0f);
-    EXPECT_EQ(uniformValues(program, "transform", 16), actual);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
 }
 
 // Binding a pair passes through no lone stage, and undoing it neither.
@@ -208,41 +172,6 @@ TEST_F(ShaderRuntimeTest, OnlyTheCompletePairBecomesCurrent) {
     shaderDisableProfile(fragmentProfile);
     shaderDisableProfile(vertexProfile);
     EXPECT_EQ(currentProgram(), 0u);
-}
-
-TEST_F(ShaderRuntimeTest, TextureParametersUseTheirOwnUnitsAndRestoreTheActiveOne) {
-    ShaderParameter picture = shaderNamedParameter(fragment, "picture");
-    ShaderParameter surroundings = shaderNamedParameter(fragment, "surroundings");
-    ASSERT_NE(picture, 0);
-    EXPECT_GE(shaderTextureUnit(picture), shaderFirstSamplerUnit);
-    EXPECT_GE(shaderTextureUnit(surroundings), shaderFirstSamplerUnit);
-    EXPECT_NE(shaderTextureUnit(picture), shaderTextureUnit(surroundings));
-    EXPECT_EQ(shaderTextureUnit(shaderNamedParameter(vertex, "spread")), -1);
-    GLuint textures[2];
-    glGenTextures(2, textures);
-    glBindTexture(GL_TEXTURE_2D, textures[0]);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, textures[1]);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
-    shaderSetTextureParameter(picture, textures[0]);
-    shaderSetTextureParameter(surroundings, textures[1]);
-    glActiveTexture(GL_TEXTURE3);
-    shaderEnableTextureParameter(picture);
-    shaderEnableTextureParameter(surroundings);
-    GLint active = 0;
-    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
-    EXPECT_EQ(active, GL_TEXTURE3);
-    glActiveTexture(GL_TEXTURE0);
-    EXPECT_EQ(textureOnUnit(shaderTextureUnit(picture), GL_TEXTURE_BINDING_2D), textures[0]);
-    EXPECT_EQ(textureOnUnit(shaderTextureUnit(surroundings), GL_TEXTURE_BINDING_CUBE_MAP),
-              textures[1]);
-    EXPECT_EQ(textureOnUnit(0, GL_TEXTURE_BINDING_2D), 0u);
-    useBoth();
-    EXPECT_EQ(samplerUnit(currentProgram(), "picture"), shaderTextureUnit(picture));
-    EXPECT_EQ(samplerUnit(currentProgram(), "surroundings"), shaderTextureUnit(surroundings));
-    shaderDisableTextureParameter(picture);
-    EXPECT_EQ(textureOnUnit(shaderTextureUnit(picture), GL_TEXTURE_BINDING_2D), 0u);
-    glDeleteTextures(2, textures);
 }
 
 TEST_F(ShaderRuntimeTest, NullHandlesAndANewContextLeaveNothingBehind) {
