@@ -157,15 +157,17 @@ void lookUp(ShaderParameter parameter) {
             record.location = glGetUniformLocation(pipeline.pair, name);
         }
     }
-    GLint units = 0;
-    glGetIntegerv(GL_MAX_COMBINED_TEXTURE_IMAGE_UNITS, &units);
     if (samplerTarget(record.type) == 0 || record.unit >= 0)
         return;
+    GLint units = 0;
+    glGetIntegerv(GL_MAX_COMBINED_TEXTURE_IMAGE_UNITS, &units);
     if (nextTextureUnit < units) {
         record.unit = nextTextureUnit++;
         return;
     }
-    // Never sent, it would read unit 0, the fixed-function pipeline's.
+    // Not a sampler then: sent or bound, it would use unit 0, the
+    // fixed-function pipeline's.
+    record.type = 0;
     record.location = -1;
     fail(programs[record.program].fileName,
          "has more parameters than fit: \"" + record.name + "\"");
@@ -236,7 +238,7 @@ void setValue(ShaderParameter parameter, GLenum type, const float* value, int co
 // Binds the sampler's texture, or none, on its unit and restores the active
 // unit, so that the fixed-function pipeline keeps working on the unit it had.
 void bindOnUnit(ShaderParameter sampler, bool enable) {
-    if (!validParameter(sampler) || parameters[sampler].unit < 0)
+    if (!validParameter(sampler) || samplerTarget(parameters[sampler].type) == 0)
         return;
     const ParameterRecord& record = parameters[sampler];
     GLint active = GL_TEXTURE0;
