@@ -1,12 +1,11 @@
 // The shader layer: programs compiled from files, parameters kept here and
-// sent to whichever linked pair of programs is current.
+// sent to the linked pair of programs while it is current.
 #include "render/shader_runtime.h"
 
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 
 #include "render/gl_api.h"
@@ -15,55 +14,44 @@
 namespace {
 
 constexpr ShaderContext theContext = 1;
-// The water needs two programs, 28 parameters and three linked pairs (each
-// stage alone when it is loaded, then the two together).
+// The water needs two programs and 17 parameters.
 constexpr int maxPrograms = 8;
-constexpr int maxParameters = 48;
-constexpr int maxPairs = 4;
-constexpr int nameLength = 32;
-constexpr int fileNameLength = 128;
+constexpr int maxParameters = 32;
+// Longer names are never those of used uniforms.
+constexpr int uniformNameLength = 64;
 // A shader source is a few kilobytes; anything this big is not one.
-constexpr std::streamoff maxSourceBytes = 1 << 20;
+constexpr std::size_t maxSourceBytes = 1 << 20;
 constexpr int matrixFloats = 16;
 
 struct ProgramRecord {
-    ShaderProfile profile;
+    bool vertex;
     GLuint shader;
-    bool loaded;
-    char fileName[fileNameLength];
+    std::string fileName, source;
 };
 
-// A parameter of one program: an entry-function parameter (type 0, no
-// value) or a uniform. version counts the changes of its value, 0 while it
-// has none; a sampler's value is its texture unit, its own from the start.
+// A parameter of one program. type and location are those of the uniform
+// of its name in the linked pair (0 and -1 when it has none); sent says the
+// pair holds the value. A value never set is 0, as GL starts a uniform.
 struct ParameterRecord {
     ShaderProgram program;
-    char name[nameLength];
+    std::string name;
     GLenum type;
-    float value[matrixFloats]; // matrices column-major, as GLSL takes them
-    int version;
+    GLint location;
+    int unit; // a sampler's value, -1 for other parameters
     unsigned int texture;
-    int unit;
+    bool sent;
+    float value[matrixFloats]; // matrices column-major, as GLSL takes them
 };
 
-// A vertex and a fragment program linked into one program object; either
-// may be 0, leaving that stage to the fixed-function pipeline. It keeps each
-// parameter's uniform location (-1: none here) and the version it holds.
-struct PairRecord {
-    ShaderProgram vertex;
-    ShaderProgram fragment;
-    GLuint program;
-    bool linked;
-    GLint location[maxParameters + 1];
-    int sentVersion[maxParameters + 1];
-};
-
+// The enabled profiles, the programs bound to them and the one linked pair.
+// A failed link is kept too, so that it is reported once and never made
+// current.
 struct PipelineRecord {
-    bool vertexEnabled;
-    bool fragmentEnabled;
-    ShaderProgram boundVertex;
-    ShaderProgram boundFragment;
-    int currentPair; // 0 when the fixed-function pipeline is current
+    bool vertexEnabled, fragmentEnabled;
+    ShaderProgram boundVertex, boundFragment;
+    ShaderProgram linkedVertex, linkedFragment;
+    GLuint pair;
+    bool linked, pairCurrent;
 };
 
 // Index 0 of each table is the null handle and stays unused.
@@ -71,54 +59,58 @@ ProgramRecord programs[maxPrograms + 1];
 int programCount = 0;
 ParameterRecord parameters[maxParameters + 1];
 int parameterCount = 0;
-PairRecord pairs[maxPairs + 1];
-int pairCount = 0;
 PipelineRecord pipeline = {};
 int nextTextureUnit = shaderFirstSamplerUnit;
 
 bool validProgram(ShaderProgram program) {
     return program > 0 && program <= programCount;
 }
+
 bool validParameter(ShaderParameter parameter) {
     return parameter > 0 && parameter <= parameterCount;
 }
 
-// One message per failure; a log from the compiler follows on its own lines.
-void report(const char* fileName, const std::string& problem,
-            const std::string& log = std::string()) {
-    std::fprintf(stderr, "shader \"%s\": %s\n", fileName, problem.c_str());
+// One message per failure, a log from the compiler on the lines after it.
+// Returns the null handle that the failing call gives back.
+int fail(const std::string& fileName, const std::string& problem,
+         const std::string& log = std::string()) {
+    std::fprintf(stderr, "shader \"%s\": %s\n", fileName.c_str(), problem.c_str());
     if (!log.empty())
         std::fprintf(stderr, "%s%s", log.c_str(), log.back() == '\n' ? "" : "\n");
     std::fflush(stderr);
+    return 0;
 }
 
-// The info log of a shader or a program object, through that kind's queries.
-template <typename GetValue, typename GetLog>
-std::string infoLog(GLuint object, GetValue getValue, GetLog getLog) {
+// The info log of a shader or a program object.
+std::string infoLog(GLuint object) {
+    bool shader = glIsShader(object) == GL_TRUE;
     GLint length = 0;
-    getValue(object, GL_INFO_LOG_LENGTH, &length);
-    std::string log(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-    if (length > 0)
-        getLog(object, length, nullptr, &log[0]);
+    (shader ? glGetShaderiv : glGetProgramiv)(object, GL_INFO_LOG_LENGTH, &length);
+    std::string log(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
+    (shader ? glGetShaderInfoLog : glGetProgramInfoLog)(object, length, nullptr, &log[0]);
     return log.c_str();
 }
 
+// Reads one byte more than a source may have, so that a huge or endless file
+// is refused without reading all of it.
 bool readSource(const char* fileName, std::string& source) {
-    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    if (!file) {
-        report(fileName, "cannot open the file");
-        return false;
-    }
-    std::streamoff size = file.tellg();
-    if (size < 0 || size > maxSourceBytes) {
-        report(fileName, "is not a shader source (too large or unreadable)");
-        return false;
-    }
-    file.seekg(0);
-    std::ostringstream text;
-    text << file.rdbuf();
-    source = text.str();
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file)
+        return fail(fileName, "cannot open the file");
+    source.assign(maxSourceBytes + 1, '\0');
+    file.read(&source[0], static_cast<std::streamsize>(source.size()));
+    source.resize(static_cast<std::size_t>(file.gcount()));
+    if (file.bad() || source.size() > maxSourceBytes)
+        return fail(fileName, "is not a shader source (too large or unreadable)");
     return true;
+}
+
+// Whether the source has the identifier between the two patterns; a word
+// that is no identifier is never looked for.
+bool sourceHas(const std::string& source, const std::string& before, const char* word,
+               const char* after) {
+    return std::regex_match(word, std::regex("[A-Za-z_]\\w*")) &&
+           std::regex_search(source, std::regex(before + word + after));
 }
 
 GLenum samplerTarget(GLenum type) {
@@ -127,173 +119,120 @@ GLenum samplerTarget(GLenum type) {
                                      : 0;
 }
 
-bool inPair(int pair, ShaderProgram program) {
-    return pair != 0 && program != 0 &&
-           (pairs[pair].vertex == program || pairs[pair].fragment == program);
+// Sends the value if the pair is current and does not hold it yet.
+void send(ShaderParameter parameter) {
+    ParameterRecord& record = parameters[parameter];
+    if (!pipeline.pairCurrent || record.location < 0 || record.sent)
+        return;
+    record.sent = true;
+    if (samplerTarget(record.type) != 0)
+        glUniform1i(record.location, record.unit);
+    else if (record.type == GL_FLOAT)
+        glUniform1fv(record.location, 1, record.value);
+    else if (record.type == GL_FLOAT_VEC3)
+        glUniform3fv(record.location, 1, record.value);
+    else if (record.type == GL_FLOAT_MAT4)
+        glUniformMatrix4fv(record.location, 1, GL_FALSE, record.value);
 }
 
-void lookUpLocation(int pair, ShaderParameter parameter) {
-    const ParameterRecord& record = parameters[parameter];
-    bool uniform = pairs[pair].linked && inPair(pair, record.program) && record.type != 0;
-    pairs[pair].location[parameter] =
-        uniform ? glGetUniformLocation(pairs[pair].program, record.name) : -1;
-}
-
-void addParameter(ShaderProgram program, const std::string& name, GLenum type) {
+// Finds the parameter among the linked pair's used uniforms; a sampler found
+// there the first time gets a texture unit of its own.
+void lookUp(ShaderParameter parameter) {
+    ParameterRecord& record = parameters[parameter];
+    record.type = 0;
+    record.location = -1;
+    record.sent = false;
+    GLint count = 0;
+    if (pipeline.linked &&
+        (record.program == pipeline.linkedVertex || record.program == pipeline.linkedFragment))
+        glGetProgramiv(pipeline.pair, GL_ACTIVE_UNIFORMS, &count);
+    for (GLint i = 0; i < count && record.location < 0; ++i) {
+        char name[uniformNameLength];
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(pipeline.pair, static_cast<GLuint>(i), uniformNameLength, nullptr, &size,
+                           &type, name);
+        if (record.name == name) {
+            record.type = type;
+            record.location = glGetUniformLocation(pipeline.pair, name);
+        }
+    }
+    if (samplerTarget(record.type) == 0 || record.unit >= 0)
+        return;
     GLint units = 0;
     glGetIntegerv(GL_MAX_COMBINED_TEXTURE_IMAGE_UNITS, &units);
-    bool sampler = samplerTarget(type) != 0;
-    if (parameterCount == maxParameters || name.size() >= nameLength ||
-        (sampler && nextTextureUnit >= units)) {
-        report(programs[program].fileName, "has more parameters than fit: \"" + name + "\"");
+    if (nextTextureUnit < units) {
+        record.unit = nextTextureUnit++;
         return;
     }
-    ParameterRecord& record = parameters[++parameterCount];
-    record = ParameterRecord();
-    record.program = program;
-    std::snprintf(record.name, nameLength, "%s", name.c_str());
-    record.type = type;
-    record.unit = sampler ? nextTextureUnit++ : -1;
-    record.version = sampler ? 1 : 0;
-    for (int pair = 1; pair <= pairCount; ++pair)
-        lookUpLocation(pair, parameterCount);
+    // Not a sampler then: sent or bound, it would use unit 0, the
+    // fixed-function pipeline's.
+    record.type = 0;
+    record.location = -1;
+    fail(programs[record.program].fileName,
+         "has more parameters than fit: \"" + record.name + "\"");
 }
 
-// A parameter for each comma-separated piece of the list, named by the
-// pattern's first group.
-void addEach(ShaderProgram program, const std::string& list, const std::regex& pattern,
-             GLenum type) {
-    std::stringstream pieces(list);
-    std::string piece;
-    std::smatch name;
-    while (std::getline(pieces, piece, ','))
-        if (std::regex_search(piece, name, pattern) && name[1].str() != "void")
-            addParameter(program, name[1].str(), type);
-}
-
-// Outside comments: the entry function's definition, "void <entry>(...) {",
-// each of whose parameters is named by the last word before its comma; and
-// every "uniform <type> <name>, <name>...;" of the types a value can be
-// handed over in.
-bool addParameters(ShaderProgram program, const std::string& source, const char* entry) {
-    const char* const typeNames[] = {"float", "vec3", "mat4", "sampler2D", "samplerCube"};
-    const GLenum types[] = {GL_FLOAT, GL_FLOAT_VEC3, GL_FLOAT_MAT4, GL_SAMPLER_2D, GL_SAMPLER_CUBE};
-    std::string code = std::regex_replace(source, std::regex("//[^\\n]*|/\\*[\\s\\S]*?\\*/"), " ");
-    if (!std::regex_match(entry, std::regex("[A-Za-z_]\\w*")))
-        return false;
-    std::regex pattern(std::string("\\bvoid\\s+") + entry + "\\s*\\(([^)]*)\\)\\s*\\{");
-    std::smatch definition;
-    if (!std::regex_search(code, definition, pattern))
-        return false;
-    addEach(program, definition[1].str(), std::regex("(\\w+)\\s*(\\[[^\\]]*\\])?\\s*$"), 0);
-    std::regex uniform("\\buniform\\s+(\\w+)\\s+([^;]+);");
-    for (std::sregex_iterator it(code.begin(), code.end(), uniform), end; it != end; ++it) {
-        for (int t = 0; t < 5; ++t)
-            if ((*it)[1].str() == typeNames[t])
-                addEach(program, (*it)[2].str(), std::regex("^\\s*(\\w+)"), types[t]);
-    }
-    return true;
-}
-
-// Sends the value to the pair, which is current, unless the pair holds it.
-void send(int pair, ShaderParameter parameter) {
-    const ParameterRecord& value = parameters[parameter];
-    GLint location = pairs[pair].location[parameter];
-    if (location < 0 || value.version == pairs[pair].sentVersion[parameter])
+void makeCurrent(bool current) {
+    if (current == pipeline.pairCurrent)
         return;
-    pairs[pair].sentVersion[parameter] = value.version;
-    if (value.type == GL_FLOAT)
-        glUniform1fv(location, 1, value.value);
-    else if (value.type == GL_FLOAT_VEC3)
-        glUniform3fv(location, 1, value.value);
-    else if (value.type == GL_FLOAT_MAT4)
-        glUniformMatrix4fv(location, 1, GL_FALSE, value.value);
-    else
-        glUniform1i(location, value.unit);
-}
-
-// Links the pair the first time it is asked for; a failed link is kept too,
-// so that it is reported once and never made current.
-int findOrLinkPair(ShaderProgram vertex, ShaderProgram fragment) {
-    for (int i = 1; i <= pairCount; ++i) {
-        if (pairs[i].vertex == vertex && pairs[i].fragment == fragment)
-            return i;
-    }
-    const char* fileName = programs[vertex ? vertex : fragment].fileName;
-    if (pairCount == maxPairs) {
-        report(fileName, "cannot be linked: too many programs");
-        return 0;
-    }
-    PairRecord& pair = pairs[++pairCount];
-    pair = PairRecord();
-    pair.vertex = vertex;
-    pair.fragment = fragment;
-    pair.program = glCreateProgram();
-    for (ShaderProgram stage : {vertex, fragment})
-        if (stage != 0)
-            glAttachShader(pair.program, programs[stage].shader);
-    glLinkProgram(pair.program);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(pair.program, GL_LINK_STATUS, &linked);
-    pair.linked = linked == GL_TRUE;
-    if (!pair.linked)
-        report(fileName,
-               vertex && fragment
-                   ? std::string("does not link with \"") + programs[fragment].fileName + "\":"
-                   : std::string("does not link on its own:"),
-               infoLog(pair.program, glGetProgramiv, glGetProgramInfoLog));
+    pipeline.pairCurrent = current;
+    glUseProgram(current ? pipeline.pair : 0);
     for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter)
-        lookUpLocation(pairCount, parameter);
-    return pairCount;
+        send(parameter);
 }
 
-void makeCurrent(int pair) {
-    if (pair == pipeline.currentPair)
+// Links a pair the first time it is asked for, in place of the one before.
+void linkPair(ShaderProgram vertex, ShaderProgram fragment) {
+    if (pipeline.linkedVertex == vertex && pipeline.linkedFragment == fragment)
         return;
-    pipeline.currentPair = pair;
-    glUseProgram(pair != 0 ? pairs[pair].program : 0);
-    for (ShaderParameter parameter = 1; pair != 0 && parameter <= parameterCount; ++parameter)
-        send(pair, parameter);
+    makeCurrent(false);
+    glDeleteProgram(pipeline.pair);
+    pipeline.linkedVertex = vertex;
+    pipeline.linkedFragment = fragment;
+    pipeline.pair = glCreateProgram();
+    glAttachShader(pipeline.pair, programs[vertex].shader);
+    glAttachShader(pipeline.pair, programs[fragment].shader);
+    glLinkProgram(pipeline.pair);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(pipeline.pair, GL_LINK_STATUS, &linked);
+    pipeline.linked = linked == GL_TRUE;
+    if (!pipeline.linked)
+        fail(programs[vertex].fileName,
+             "does not link with \"" + programs[fragment].fileName + "\":", infoLog(pipeline.pair));
+    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter)
+        lookUp(parameter);
 }
 
-// Makes the enabled stages' bound programs current once every enabled stage
-// has one: the fixed-function pipeline when none is enabled or they do not
-// link together.
+// The pair is current while both stages are enabled and have their program
+// bound; no stage is ever current on its own.
 void applyPipeline() {
-    if ((pipeline.vertexEnabled && pipeline.boundVertex == 0) ||
-        (pipeline.fragmentEnabled && pipeline.boundFragment == 0))
-        return;
-    ShaderProgram vertex = pipeline.vertexEnabled ? pipeline.boundVertex : 0;
-    ShaderProgram fragment = pipeline.fragmentEnabled ? pipeline.boundFragment : 0;
-    int pair = (vertex || fragment) ? findOrLinkPair(vertex, fragment) : 0;
-    makeCurrent(pair != 0 && pairs[pair].linked ? pair : 0);
+    bool complete = pipeline.vertexEnabled && pipeline.fragmentEnabled &&
+                    pipeline.boundVertex != 0 && pipeline.boundFragment != 0;
+    if (complete)
+        linkPair(pipeline.boundVertex, pipeline.boundFragment);
+    makeCurrent(complete && pipeline.linked);
 }
 
-// Disabling a stage also unbinds its program, so no stale program is ever
-// combined (and linked) with a new one. The pair stays current until the
-// last stage is disabled or the remaining stage's program is bound again.
 void setProfileEnabled(ShaderProfile profile, bool enabled) {
     if (profile == shaderNoProfile)
         return;
-    bool vertex = profile == shaderGlslVertexProfile;
-    (vertex ? pipeline.vertexEnabled : pipeline.fragmentEnabled) = enabled;
-    if (!enabled)
-        (vertex ? pipeline.boundVertex : pipeline.boundFragment) = 0;
-    if (enabled || (!pipeline.vertexEnabled && !pipeline.fragmentEnabled))
-        applyPipeline();
+    (profile == shaderGlslVertexProfile ? pipeline.vertexEnabled : pipeline.fragmentEnabled) =
+        enabled;
+    applyPipeline();
 }
 
+// A uniform of another type keeps its value.
 void setValue(ShaderParameter parameter, GLenum type, const float* value, int count) {
-    if (!validParameter(parameter) || parameters[parameter].type != type || value == nullptr)
+    if (!validParameter(parameter) || value == nullptr)
         return;
     ParameterRecord& record = parameters[parameter];
     std::size_t bytes = sizeof(float) * static_cast<std::size_t>(count);
-    if (record.version != 0 && std::memcmp(record.value, value, bytes) == 0)
+    if ((record.type != 0 && record.type != type) || std::memcmp(record.value, value, bytes) == 0)
         return;
     std::memcpy(record.value, value, bytes);
-    ++record.version;
-    if (pipeline.currentPair != 0)
-        send(pipeline.currentPair, parameter);
+    record.sent = false;
+    send(parameter);
 }
 
 // Binds the sampler's texture, or none, on its unit and restores the active
@@ -313,11 +252,10 @@ void bindOnUnit(ShaderParameter sampler, bool enable) {
 
 ShaderContext shaderCreateContext() {
     glUseProgram(0);
-    for (int pair = 1; pair <= pairCount; ++pair)
-        glDeleteProgram(pairs[pair].program);
+    glDeleteProgram(pipeline.pair);
     for (ShaderProgram program = 1; program <= programCount; ++program)
         glDeleteShader(programs[program].shader);
-    programCount = parameterCount = pairCount = 0;
+    programCount = parameterCount = 0;
     pipeline = PipelineRecord();
     nextTextureUnit = shaderFirstSamplerUnit;
     return theContext;
@@ -335,70 +273,67 @@ void shaderSetOptimalOptions(ShaderProfile) {}
 ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fileName,
                                            ShaderProfile profile, const char* entry) {
     std::string source;
-    if (context != theContext || profile == shaderNoProfile || programCount == maxPrograms) {
-        report(fileName, "cannot be compiled: no shader support or too many programs");
+    if (fileName == nullptr || entry == nullptr)
         return 0;
-    }
+    if (context != theContext || profile == shaderNoProfile || programCount == maxPrograms)
+        return fail(fileName, "cannot be compiled: no shader support or too many programs");
     if (!readSource(fileName, source))
         return 0;
-    GLuint shader =
-        glCreateShader(profile == shaderGlslVertexProfile ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
+    bool vertex = profile == shaderGlslVertexProfile;
+    GLuint shader = glCreateShader(vertex ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
     const char* text = source.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE) {
-        report(fileName, "does not compile:", infoLog(shader, glGetShaderiv, glGetShaderInfoLog));
-        glDeleteShader(shader);
-        return 0;
+        fail(fileName, "does not compile:", infoLog(shader));
+    } else if (!sourceHas(source, "\\bvoid\\s+", entry, "\\s*\\(")) {
+        fail(fileName, std::string("has no entry function \"void ") + entry + "(...)\"");
+    } else {
+        programs[++programCount] = {vertex, shader, fileName, source};
+        return programCount;
     }
-    ShaderProgram program = ++programCount;
-    programs[program] = {profile, shader, false, ""};
-    std::snprintf(programs[program].fileName, fileNameLength, "%s", fileName);
-    if (!addParameters(program, source, entry)) {
-        report(fileName, std::string("has no entry function \"void ") + entry + "(...)\"");
-        glDeleteShader(shader);
-        --programCount;
-        return 0;
-    }
-    return program;
-}
-
-// Links the stage on its own, so that a stage that cannot link is caught now.
-bool shaderLoadProgram(ShaderProgram program) {
-    if (!validProgram(program) || programs[program].loaded)
-        return validProgram(program);
-    ProgramRecord& record = programs[program];
-    bool vertex = record.profile == shaderGlslVertexProfile;
-    int pair = findOrLinkPair(vertex ? program : 0, vertex ? 0 : program);
-    record.loaded = pair != 0 && pairs[pair].linked;
-    return record.loaded;
-}
-
-ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
-    if (!validProgram(program) || !programs[program].loaded)
-        return 0;
-    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter) {
-        if (parameters[parameter].program == program &&
-            std::strcmp(parameters[parameter].name, name) == 0)
-            return parameter;
-    }
-    report(programs[program].fileName, std::string("has no parameter \"") + name + "\"");
+    glDeleteShader(shader);
     return 0;
 }
 
+// A compiled shader is ready to be linked; whether it links shows when the
+// pair does.
+bool shaderLoadProgram(ShaderProgram program) {
+    return validProgram(program);
+}
+
+// Any name the source mentions: the used uniforms hold values, the others
+// (an entry function's parameter, an unused uniform) hold nothing.
+ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
+    if (!validProgram(program) || name == nullptr)
+        return 0;
+    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter) {
+        if (parameters[parameter].program == program && parameters[parameter].name == name)
+            return parameter;
+    }
+    const ProgramRecord& record = programs[program];
+    if (!sourceHas(record.source, "\\b", name, "\\b"))
+        return fail(record.fileName, std::string("has no parameter \"") + name + "\"");
+    if (parameterCount == maxParameters)
+        return fail(record.fileName, std::string("has more parameters than fit: \"") + name + "\"");
+    parameters[++parameterCount] = {program, name, 0, -1, -1, 0, false, {}};
+    lookUp(parameterCount);
+    send(parameterCount);
+    return parameterCount;
+}
+
 bool shaderLinkPrograms(ShaderProgram vertex, ShaderProgram fragment) {
-    if (!validProgram(vertex) || !validProgram(fragment) ||
-        programs[vertex].profile != shaderGlslVertexProfile ||
-        programs[fragment].profile != shaderGlslFragmentProfile)
+    if (!validProgram(vertex) || !validProgram(fragment) || !programs[vertex].vertex ||
+        programs[fragment].vertex)
         return false;
-    int pair = findOrLinkPair(vertex, fragment);
-    return pair != 0 && pairs[pair].linked;
+    linkPair(vertex, fragment);
+    return pipeline.linked;
 }
 
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
-    if (validParameter(sampler) && samplerTarget(parameters[sampler].type) != 0)
+    if (validParameter(sampler))
         parameters[sampler].texture = texture;
 }
 
@@ -411,10 +346,9 @@ void shaderDisableProfile(ShaderProfile profile) {
 }
 
 void shaderBindProgram(ShaderProgram program) {
-    if (!validProgram(program) || !programs[program].loaded)
+    if (!validProgram(program))
         return;
-    (programs[program].profile == shaderGlslVertexProfile ? pipeline.boundVertex
-                                                          : pipeline.boundFragment) = program;
+    (programs[program].vertex ? pipeline.boundVertex : pipeline.boundFragment) = program;
     applyPipeline();
 }
 

@@ -1,32 +1,20 @@
 // A thin shader layer of our own over OpenGL 2.0 shader objects (GLSL).
 //
 // The viewer thinks in separate vertex and fragment programs, each compiled
-// from a file with a named entry function, whose parameters are looked up by
-// name and keep their values between binds; GLSL links one vertex and one
-// fragment shader into a single program object. The layer bridges the two:
-//
-// - A source defines its entry function ("void vert(...) { ... }") and a
-//   main() that calls it with the built-in inputs and outputs. A program's
-//   parameters are the entry function's parameters (no value) and its
-//   uniforms of type float, vec3, mat4, sampler2D or samplerCube, used or
-//   not. One linked program holds one value per uniform name.
-// - shaderLoadProgram links the stage on its own, to catch a stage that
-//   cannot link at start-up.
-// - A program bound to a stage is used while the stage's profile is enabled.
-//   The current program changes once every enabled stage has its program
-//   bound, so binding a pair makes only the pair current, and falls back to
-//   the fixed-function pipeline when the last profile is disabled. Each
-//   combination is linked once and its uniform locations looked up then.
-// - A value reaches a linked program when it changes while that program is
-//   current or when the program next becomes current, never twice.
-// - Samplers (2-D and cube) get texture units of their own, counted from 1,
-//   so that unit 0 stays with the fixed-function pipeline. Enabling a texture
-//   parameter binds its texture on its unit and restores the active unit.
-// - A failure prints one message on standard error that names the file, with
-//   the compiler's log. The failing call returns a null handle (0) or false,
-//   and null handles make every later call a no-op.
-//
-// All state is process-wide and fixed in size.
+// from a file with a named entry function ("void vert(...)", called by the
+// source's main()), whose parameters are looked up by name and keep their
+// values between binds. GLSL links the two into one program object: the
+// layer keeps one such pair, current while both profiles are enabled and
+// have their program bound (never a stage on its own), and looks up its
+// uniform locations when it links. A parameter is any name the source
+// mentions; only the pair's used uniforms (float, vec3, mat4, sampler2D,
+// samplerCube) take values. A value is sent when it changes while the pair
+// is current or when the pair next becomes current, never twice. Samplers
+// get texture units of their own, counted from 1, so that unit 0 stays with
+// the fixed-function pipeline; enabling one binds its texture on its unit
+// and restores the active unit. A failure prints one message on standard
+// error naming the file, with the compiler's log; the failing call returns
+// a null handle (0) or false, and null handles make later calls no-ops.
 #pragma once
 
 typedef int ShaderContext;
@@ -53,12 +41,11 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fi
                                            ShaderProfile profile, const char* entry);
 bool shaderLoadProgram(ShaderProgram program);
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name);
-// Links the two programs together now rather than at their first bind, so
-// that a caller learns at start-up whether they can be used at all.
+// Links the pair now rather than at its first bind, so that a caller learns
+// at start-up whether the programs can be used at all.
 bool shaderLinkPrograms(ShaderProgram vertex, ShaderProgram fragment);
 
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture);
-// Disabling a profile also unbinds its stage's program.
 void shaderEnableProfile(ShaderProfile profile);
 void shaderDisableProfile(ShaderProfile profile);
 void shaderBindProgram(ShaderProgram program);

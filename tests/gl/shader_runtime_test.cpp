@@ -1,5 +1,5 @@
 // The shader layer on small programs of its own: what counts as a parameter,
-// when values reach the linked program, which program is current when, and
+// when values reach the linked pair, which program is current when, and
 // what the layer leaves alone.
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ uniform mat4 transform;
 uniform float spread, unusedScale; // two on one line, one never used
 uniform vec3 offset;
 varying vec2 carried;
-void vert(vec4 position,      // from gl_Vertex, (commas, in comments)
+void vert(vec4 position,      // from gl_Vertex
           vec2 coordinate,
           out vec4 clipPosition, out vec2 handedOn)
 {
@@ -55,6 +55,7 @@ class ShaderRuntimeTest : public ::testing::Test {
         fragment = shaderCompileProgramFromFile(context, "small.frag", fragmentProfile, "frag");
         ASSERT_TRUE(shaderLoadProgram(vertex));
         ASSERT_TRUE(shaderLoadProgram(fragment));
+        ASSERT_TRUE(shaderLinkPrograms(vertex, fragment));
     }
 
     void TearDown() override { startWaterProgramsAfresh(); }
@@ -72,23 +73,34 @@ class ShaderRuntimeTest : public ::testing::Test {
     }
 };
 
-TEST_F(ShaderRuntimeTest, ParametersAreTheEntryParametersAndTheUsedUniforms) {
+// Names the linker keeps no uniform for (entry parameters, varyings, an
+// unused uniform) are parameters too, that hold nothing.
+TEST_F(ShaderRuntimeTest, ParametersAreTheNamesTheSourceMentions) {
     EXPECT_NE(vertexProfile, shaderNoProfile);
     EXPECT_NE(fragmentProfile, vertexProfile);
     for (const char* name : {"position", "coordinate", "clipPosition", "handedOn", "transform",
-                             "spread", "unusedScale", "offset"})
+                             "spread", "unusedScale", "offset", "carried"})
         EXPECT_NE(shaderNamedParameter(vertex, name), 0) << name;
     EXPECT_EQ(shaderNamedParameter(vertex, "spread"), shaderNamedParameter(vertex, "spread"));
     for (const char* name : {"handedOn", "colour", "picture", "surroundings"})
         EXPECT_NE(shaderNamedParameter(fragment, name), 0) << name;
+    // Samplers on units of their own, none of them the fixed-function unit 0.
+    int picture = shaderTextureUnit(shaderNamedParameter(fragment, "picture"));
+    EXPECT_GE(picture, shaderFirstSamplerUnit);
+    EXPECT_NE(shaderTextureUnit(shaderNamedParameter(fragment, "surroundings")), picture);
+    EXPECT_EQ(shaderTextureUnit(shaderNamedParameter(vertex, "spread")), -1);
 
     ::testing::internal::CaptureStderr();
-    // Words from comments, globals that are not uniforms, the other stage's.
-    for (const char* name : {"commas", "carried", "picture"})
+    // The other stage's, one the source lacks, and words that are no names.
+    for (const char* name : {"picture", "sprea", "spread|offset", "(", ""})
         EXPECT_EQ(shaderNamedParameter(vertex, name), 0) << name;
+    EXPECT_EQ(shaderNamedParameter(vertex, nullptr), 0);
     EXPECT_EQ(shaderNamedParameter(0, "picture"), 0);
     std::string messages = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(messages.find("shader \"small.vert\": has no parameter \"commas\""),
+    EXPECT_NE(messages.find("shader \"small.vert\": has no parameter \"picture\"\n"),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find("shader \"small.vert\": has no parameter \"spread|offset\"\n"),
               std::string::npos)
         << messages;
     EXPECT_EQ(messages.find("\"small.frag\""), std::string::npos) << messages;
@@ -97,7 +109,6 @@ TEST_F(ShaderRuntimeTest, ParametersAreTheEntryParametersAndTheUsedUniforms) {
 TEST_F(ShaderRuntimeTest, ValuesReachThePairOnceAndOnlyWhenTheyChange) {
     ShaderParameter spread = shaderNamedParameter(vertex, "spread");
     ShaderParameter offset = shaderNamedParameter(vertex, "offset");
-    ShaderParameter transform = shaderNamedParameter(vertex, "transform");
     shaderSetParameter1f(spread, 2.5f);
     shaderSetParameter1f(shaderNamedParameter(vertex, "unusedScale"), 4.0f); // goes nowhere
     useBoth();
@@ -127,113 +138,40 @@ TEST_F(ShaderRuntimeTest, ValuesReachThePairOnceAndOnlyWhenTheyChange) {
     shaderSetParameter1f(offset, 9.0f);
     shaderSetParameter3fv(spread, shift);
     EXPECT_EQ(uniformValues(pair, "offset", 3), std::vector<float>({1.0f, -2.0f, 3.0f}));
-
-    float rowMajor[16];
-    for (int i = 0; i < 16; ++i)
-        rowMajor[i] = static_cast<float>(i * i);
-    shaderSetMatrixParameterRowMajor(transform, rowMajor);
-    std::vector<float> columnMajor = uniformValues(pair, "transform", 16);
-    EXPECT_EQ(columnMajor[1], rowMajor[4]); // row 1, column 0
-    EXPECT_EQ(columnMajor[4], rowMajor[1]); // row 0, column 1
-    EXPECT_EQ(columnMajor[14], rowMajor[11]);
-}
-
-TEST_F(ShaderRuntimeTest, ModelViewProjectionIsReadWhenHandedOver) {
-    ShaderParameter transform = shaderNamedParameter(vertex, "transform");
-    useBoth();
-    GLuint program = currentProgram();
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glFrustum(-1.0, 1.0, -0.8, 0.8, 1.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glRotatef(33.0f, 0.3f, 1.0f, 0.2f);
-    glTranslatef(4.0f, -5.0f, 6.0f);
-    float modelview[16];
-    float projection[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    shaderSetModelViewProjectionParameter(transform);
-    std::vector<float> expected = multiplyColumnMajor(projection, modelview);
-    std::vector<float> actual = uniformValues(program, "transform", 16);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "element " << i;
-    // Later changes to the matrices do not follow by themselves.
-    glTranslatef(100.0f, 0.0f, 0.0f);
-    EXPECT_EQ(uniformValues(program, "transform", 16), actual);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
 }
 
 // Binding a pair passes through no lone stage, and undoing it neither.
-TEST_F(ShaderRuntimeTest, OnlyCompleteCombinationsBecomeCurrent) {
+TEST_F(ShaderRuntimeTest, OnlyTheCompletePairBecomesCurrent) {
     shaderEnableProfile(vertexProfile);
-    shaderEnableProfile(fragmentProfile);
     shaderBindProgram(vertex);
+    shaderBindProgram(fragment); // while its profile is off: waits for the enable
     EXPECT_EQ(currentProgram(), 0u) << "the vertex program alone became current";
-    shaderBindProgram(fragment);
+    shaderEnableProfile(fragmentProfile);
     GLuint pair = currentProgram();
     ASSERT_NE(pair, 0u);
     shaderDisableProfile(fragmentProfile);
-    EXPECT_EQ(currentProgram(), pair);
-    shaderDisableProfile(vertexProfile);
-    EXPECT_EQ(currentProgram(), 0u);
-
-    // A lone vertex program, with the fragment stage left to the
-    // fixed-function pipeline, is another program object with the values.
-    shaderSetParameter1f(shaderNamedParameter(vertex, "spread"), 7.0f);
-    shaderBindProgram(vertex); // while its profile is off: waits for the enable
-    EXPECT_EQ(currentProgram(), 0u);
-    shaderEnableProfile(vertexProfile);
-    GLuint vertexOnly = currentProgram();
-    EXPECT_NE(vertexOnly, 0u);
-    EXPECT_NE(vertexOnly, pair);
-    EXPECT_FLOAT_EQ(uniformValues(vertexOnly, "spread", 1)[0], 7.0f);
-    // The pair is linked once and found again.
+    EXPECT_EQ(currentProgram(), 0u) << "the vertex program alone stayed current";
     shaderEnableProfile(fragmentProfile);
-    shaderBindProgram(fragment);
-    EXPECT_EQ(currentProgram(), pair);
+    EXPECT_EQ(currentProgram(), pair) << "the bound programs were not kept or linked anew";
+
+    // Another fragment program is linked in place of the first and gets the
+    // values, its sampler too though looked up before the link.
+    writeFile("other.frag", fragmentSource);
+    ShaderProgram other =
+        shaderCompileProgramFromFile(context, "other.frag", fragmentProfile, "frag");
+    ShaderParameter picture = shaderNamedParameter(other, "picture");
+    EXPECT_EQ(shaderTextureUnit(picture), -1);
+    shaderSetParameter1f(shaderNamedParameter(vertex, "spread"), 7.0f);
+    shaderBindProgram(other);
+    GLuint otherPair = currentProgram();
+    EXPECT_NE(otherPair, 0u);
+    EXPECT_NE(otherPair, pair);
+    EXPECT_FLOAT_EQ(uniformValues(otherPair, "spread", 1)[0], 7.0f);
+    EXPECT_GE(shaderTextureUnit(picture), shaderFirstSamplerUnit);
+    EXPECT_EQ(samplerUnit(otherPair, "picture"), shaderTextureUnit(picture));
     shaderDisableProfile(fragmentProfile);
     shaderDisableProfile(vertexProfile);
-}
-
-TEST_F(ShaderRuntimeTest, TextureParametersUseTheirOwnUnitsAndRestoreTheActiveOne) {
-    ShaderParameter picture = shaderNamedParameter(fragment, "picture");
-    ShaderParameter surroundings = shaderNamedParameter(fragment, "surroundings");
-    ASSERT_NE(picture, 0);
-    EXPECT_GE(shaderTextureUnit(picture), shaderFirstSamplerUnit);
-    EXPECT_GE(shaderTextureUnit(surroundings), shaderFirstSamplerUnit);
-    EXPECT_NE(shaderTextureUnit(picture), shaderTextureUnit(surroundings));
-    EXPECT_EQ(shaderTextureUnit(shaderNamedParameter(vertex, "spread")), -1);
-    GLuint textures[2];
-    glGenTextures(2, textures);
-    glBindTexture(GL_TEXTURE_2D, textures[0]);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, textures[1]);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
-    shaderSetTextureParameter(picture, textures[0]);
-    shaderSetTextureParameter(surroundings, textures[1]);
-    glActiveTexture(GL_TEXTURE3);
-    shaderEnableTextureParameter(picture);
-    shaderEnableTextureParameter(surroundings);
-    GLint active = 0;
-    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
-    EXPECT_EQ(active, GL_TEXTURE3);
-    glActiveTexture(GL_TEXTURE0);
-    EXPECT_EQ(textureOnUnit(shaderTextureUnit(picture), GL_TEXTURE_BINDING_2D), textures[0]);
-    EXPECT_EQ(textureOnUnit(shaderTextureUnit(surroundings), GL_TEXTURE_BINDING_CUBE_MAP),
-              textures[1]);
-    EXPECT_EQ(textureOnUnit(0, GL_TEXTURE_BINDING_2D), 0u);
-    useBoth();
-    EXPECT_EQ(samplerUnit(currentProgram(), "picture"), shaderTextureUnit(picture));
-    EXPECT_EQ(samplerUnit(currentProgram(), "surroundings"), shaderTextureUnit(surroundings));
-    shaderDisableTextureParameter(picture);
-    EXPECT_EQ(textureOnUnit(shaderTextureUnit(picture), GL_TEXTURE_BINDING_2D), 0u);
-    glDeleteTextures(2, textures);
+    EXPECT_EQ(currentProgram(), 0u);
 }
 
 TEST_F(ShaderRuntimeTest, NullHandlesAndANewContextLeaveNothingBehind) {
