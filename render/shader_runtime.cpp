@@ -2,11 +2,13 @@
 // sent to the linked pair of programs while it is current.
 #include "render/shader_runtime.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <regex>
 #include <string>
+#include <vector>
 
 #include "render/gl_api.h"
 #include "render/render_state.h"
@@ -105,12 +107,51 @@ bool readSource(const char* fileName, std::string& source) {
     return true;
 }
 
-// Whether the source has the identifier between the two patterns; a word
-// that is no identifier is never looked for.
-bool sourceHas(const std::string& source, const std::string& before, const char* word,
-               const char* after) {
-    return std::regex_match(word, std::regex("[A-Za-z_]\\w*")) &&
-           std::regex_search(source, std::regex(before + word + after));
+bool isWordCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+bool isIdentifier(const char* word) {
+    if (!std::isalpha(static_cast<unsigned char>(word[0])) && word[0] != '_')
+        return false;
+    return std::all_of(word, word + std::strlen(word), isWordCharacter);
+}
+
+// The positions of word in source where it stands as a whole identifier.
+std::vector<std::size_t> wholeWords(const std::string& source, const char* word) {
+    std::vector<std::size_t> found;
+    if (!isIdentifier(word))
+        return found;
+    const std::size_t length = std::strlen(word);
+    for (std::size_t at = source.find(word); at != std::string::npos;
+         at = source.find(word, at + 1)) {
+        bool before = at > 0 && isWordCharacter(source[at - 1]);
+        bool after = at + length < source.size() && isWordCharacter(source[at + length]);
+        if (!before && !after)
+            found.push_back(at);
+    }
+    return found;
+}
+
+std::size_t skipSpace(const std::string& source, std::size_t at) {
+    while (at < source.size() && std::isspace(static_cast<unsigned char>(source[at])))
+        ++at;
+    return at;
+}
+
+// "void entry (" somewhere in the source, with any white space between.
+bool definesEntry(const std::string& source, const char* entry) {
+    for (std::size_t at : wholeWords(source, entry)) {
+        std::size_t open = skipSpace(source, at + std::strlen(entry));
+        std::size_t end = at;
+        while (end > 0 && std::isspace(static_cast<unsigned char>(source[end - 1])))
+            --end;
+        bool afterVoid = end < at && end >= 4 && source.compare(end - 4, 4, "void") == 0 &&
+                         (end == 4 || !isWordCharacter(source[end - 5]));
+        if (afterVoid && open < source.size() && source[open] == '(')
+            return true;
+    }
+    return false;
 }
 
 GLenum samplerTarget(GLenum type) {
@@ -288,7 +329,7 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fi
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE) {
         fail(fileName, "does not compile:", infoLog(shader));
-    } else if (!sourceHas(source, "\\bvoid\\s+", entry, "\\s*\\(")) {
+    } else if (!definesEntry(source, entry)) {
         fail(fileName, std::string("has no entry function \"void ") + entry + "(...)\"");
     } else {
         programs[++programCount] = {vertex, shader, fileName, source};
@@ -314,7 +355,7 @@ ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
             return parameter;
     }
     const ProgramRecord& record = programs[program];
-    if (!sourceHas(record.source, "\\b", name, "\\b"))
+    if (wholeWords(record.source, name).empty())
         return fail(record.fileName, std::string("has no parameter \"") + name + "\"");
     if (parameterCount == maxParameters)
         return fail(record.fileName, std::string("has more parameters than fit: \"") + name + "\"");
