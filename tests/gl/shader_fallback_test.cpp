@@ -2,7 +2,7 @@
 // file, no program ever made current, and the water drawn exactly as with
 // the shaders switched off.
 #include <gtest/gtest.h>
-#include <regex>
+#include <string>
 
 #include "tests/gl/shader_test_support.h"
 
@@ -10,10 +10,22 @@ namespace {
 
 using namespace shader_test;
 
+// Lines that begin a message of the shader layer.
 int countMessages(const std::string& text) {
-    std::regex message("(^|\n)shader \"");
-    return static_cast<int>(std::distance(std::sregex_iterator(text.begin(), text.end(), message),
-                                          std::sregex_iterator()));
+    int count = text.rfind("shader \"", 0) == 0 ? 1 : 0;
+    for (std::size_t at = text.find("\nshader \""); at != std::string::npos;
+         at = text.find("\nshader \"", at + 1))
+        ++count;
+    return count;
+}
+
+// The text with insert put after the first occurrence of after.
+std::string insertedAfter(const std::string& text, const std::string& after,
+                          const std::string& insert) {
+    std::size_t at = text.find(after);
+    return at == std::string::npos
+               ? text
+               : text.substr(0, at + after.size()) + insert + text.substr(at + after.size());
 }
 
 class ShaderFallbackTest : public ::testing::Test {
@@ -82,11 +94,9 @@ TEST_F(ShaderFallbackTest, ProgramsThatDoNotLinkTogether) {
     ScratchFolder scratch;
     // Reads a varying that the vertex program never writes.
     std::string fragment = readFile("f.cg");
-    fragment =
-        std::regex_replace(fragment, std::regex("varying [^;]+;"), "$&\nvarying vec3 neverWritten;",
-                           std::regex_constants::format_first_only);
-    fragment = std::regex_replace(fragment, std::regex("gl_FragColor\\);"),
-                                  "gl_FragColor);\n    gl_FragColor.rgb += neverWritten;");
+    fragment = insertedAfter(fragment, "#extension GL_ARB_shader_texture_lod : require\n",
+                             "varying vec3 neverWritten;\n");
+    fragment = insertedAfter(fragment, "gl_FragColor);", "\n    gl_FragColor.rgb += neverWritten;");
     writeFile("f.cg", fragment);
     std::string messages = createIn(scratch);
     EXPECT_NE(messages.find("shader \"v.cg\": does not link with \"f.cg\""), std::string::npos)
@@ -98,7 +108,11 @@ TEST_F(ShaderFallbackTest, ProgramsThatDoNotLinkTogether) {
 
 TEST_F(ShaderFallbackTest, ProgramWithoutItsEntryFunction) {
     ScratchFolder scratch;
-    std::string vertex = std::regex_replace(readFile("v.cg"), std::regex("\\bvert\\("), "vertex(");
+    // Both the definition and the call in main() are renamed.
+    std::string vertex = readFile("v.cg");
+    for (std::size_t at = vertex.find(" vert("); at != std::string::npos;
+         at = vertex.find(" vert("))
+        vertex.replace(at, 6, " vertex(");
     writeFile("v.cg", vertex);
     std::string messages = createIn(scratch);
     EXPECT_NE(messages.find("shader \"v.cg\": has no entry function \"void vert(...)\""),
