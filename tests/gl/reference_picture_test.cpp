@@ -14,6 +14,7 @@
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
+#include "tests/gl/gl_test_support.h"
 #include "tests/gl/reference_picture.h"
 
 namespace {
@@ -76,11 +77,10 @@ bool rewriting() {
 // One step of the fixed sea at the fixed wave time, then the frame of the
 // given view, read back before the swap.
 RgbPicture drawReferenceFrame(const ReferenceView& view) {
-    onReshape(windowWidth, windowHeight);
+    startSceneAfresh();
     heading = view.heading;
     pitch = view.pitch;
     shadersEnabled = view.shading;
-    statsVisible = -toggleOn;
     seedRandom(referenceSeed);
     initWaveSpectrum();
     simulationStep(referenceWaveTime);

@@ -14,6 +14,7 @@
 #include "render/gl_api.h"
 #include "render/render_state.h"
 #include "render/shader_runtime.h"
+#include "tests/gl/gl_test_support.h"
 
 namespace shader_test {
 
@@ -24,12 +25,7 @@ namespace fs = std::filesystem;
 // per test program: the start-up makes them once too.
 inline void prepareScene() {
     static bool texturesMade = false;
-    setupSceneState();
-    onReshape(windowWidth, windowHeight);
-    heading = 40.0f;
-    pitch = 0.0f;
-    statsVisible = 1;
-    shadersEnabled = toggleOn;
+    startSceneAfresh();
     if (!texturesMade) {
         normalMapTexture = createNormalMapTexture();
         normalizeCubeTexture = createNormalizeCubeMap();
