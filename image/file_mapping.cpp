@@ -1,24 +1,19 @@
 // Read-only access to a whole file through a memory mapping: the loader
 // reads the file where it lies instead of copying it into a buffer.
-#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "image/dib_internal.h"
 
-// Only regular files with at least one byte can be mapped. The open does
-// not block, so a name that turns out to be a pipe is refused rather than
-// waited on.
+// Only regular files with at least one byte can be mapped.
 bool mapWholeFile(const char* fileName, MappedFile& file) {
     file = MappedFile{nullptr, 0, -1};
-    if (fileName == nullptr)
-        return false;
-    int descriptor = open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int descriptor = openRegularFile(fileName);
     if (descriptor < 0)
         return false;
     struct stat info;
-    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) {
+    if (fstat(descriptor, &info) != 0 || info.st_size <= 0) {
         close(descriptor);
         return false;
     }

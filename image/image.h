@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 // A decoded image: 3 bytes per pixel in red, green, blue order.
 struct RgbImage {
@@ -18,6 +19,12 @@ struct RgbImage {
 // pictures become textures that the window shows at most about 1280 pixels
 // across: 4096 leaves room to spare and costs at most 48 MB a picture.
 constexpr int32_t imageMaxSide = 4096;
+
+// ---- Data files (regular_file.cpp) ----------------------------------------
+// A read-only descriptor or stream of fileName if it names a regular file
+// (after links), else -1 or null. Never blocks, whatever stands there.
+int openRegularFile(const char* fileName);
+std::FILE* openRegularFileStream(const char* fileName);
 
 // ---- JPEG (jpeg_loader.cpp) -----------------------------------------------
 // Shape of the most recent image whose decoding started: bytes per row

@@ -42,7 +42,7 @@ void readRowsBottomFirst(jpeg_decompress_struct& decoder, JSAMPARRAY row, unsign
 // The standard error manager ends the process on a fatal decoding error,
 // so every path below that returns has a decoded (or abandoned) image.
 unsigned char* loadJpegImage(const char* fileName) {
-    std::FILE* file = std::fopen(fileName, "rb");
+    std::FILE* file = openRegularFileStream(fileName);
     if (file == nullptr) {
         std::fprintf(stderr, jpegOpenFailureText, fileName);
         return nullptr;
