@@ -6,10 +6,10 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "image/image.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
 
@@ -94,15 +94,17 @@ std::string infoLog(GLuint object) {
 }
 
 // Reads one byte more than a source may have, so that a huge or endless file
-// is refused without reading all of it.
+// is refused without reading all of it. Only a regular file is opened, and
+// without waiting: a FIFO or a directory named like a shader cannot be opened.
 bool readSource(const char* fileName, std::string& source) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    std::FILE* file = openRegularFileStream(fileName);
+    if (file == nullptr)
         return fail(fileName, "cannot open the file");
     source.assign(maxSourceBytes + 1, '\0');
-    file.read(&source[0], static_cast<std::streamsize>(source.size()));
-    source.resize(static_cast<std::size_t>(file.gcount()));
-    if (file.bad() || source.size() > maxSourceBytes)
+    source.resize(std::fread(&source[0], 1, source.size(), file));
+    bool bad = std::ferror(file) != 0;
+    std::fclose(file);
+    if (bad || source.size() > maxSourceBytes)
         return fail(fileName, "is not a shader source (too large or unreadable)");
     return true;
 }
