@@ -31,12 +31,14 @@ std::FILE* openRegularFileStream(const char* fileName);
 // (width x components) and rows.
 extern int32_t jpegRowBytes;
 extern int32_t jpegImageHeight;
-// Bytes per pixel of the same image: 3 for colour, 1 for greyscale.
+// Bytes per pixel of the same image: 3 for colour (CMYK files are turned
+// into RGB), 1 for greyscale.
 extern int32_t jpegImageComponents;
-// Returns a malloc'd buffer, or null when the file cannot be opened or its
-// picture is wider or taller than imageMaxSide (the published shape is then
-// left as it was). A file that is not JPEG data ends the process with the
-// library's message.
+// Returns a malloc'd buffer, or null when the file cannot be opened, its
+// picture is wider or taller than imageMaxSide or its colours are of no
+// known space (the published shape is then left as it was). A file that is
+// not JPEG data ends the process with a line naming it and the library's
+// message.
 unsigned char* loadJpegImage(const char* fileName);
 
 // ---- DIB (dib_loader.cpp) -------------------------------------------------

@@ -15,26 +15,94 @@ int32_t jpegImageComponents = 0;
 namespace {
 
 constexpr const char* jpegOpenFailureText = "can't open %s\n";
+constexpr const char* jpegDecodeFailureText = "can't decode %s\n";
 constexpr const char* jpegOutOfMemoryText = "can't allocate %zu bytes for %s\n";
 constexpr const char* jpegTooLargeText = "%s: %u x %u picture is larger than %d pixels a side\n";
+constexpr const char* jpegUnknownColoursText =
+    "%s: picture of %d colour components, neither grey, RGB nor CMYK\n";
+
+constexpr int inkComponents = 4;
+constexpr int rgbComponents = 3;
+
+// The library's standard manager, with the file it decodes: a fatal error
+// names the file on a line of its own before the library's unchanged text.
+// The standard manager comes first, so the library can use it as its own.
+struct NamingErrorManager {
+    jpeg_error_mgr standard;
+    const char* fileName;
+    void (*standardExit)(j_common_ptr);
+};
+
+void exitNamingTheFile(j_common_ptr decoder) {
+    auto* manager = reinterpret_cast<NamingErrorManager*>(decoder->err);
+    std::fprintf(stderr, jpegDecodeFailureText, manager->fileName);
+    manager->standardExit(decoder);
+}
+
+// Printers' files hold ink (CMYK, or YCCK that the library turns back into
+// CMYK); the textures take light, three bytes a pixel. Those files are
+// decoded as ink and turned into RGB row by row.
+bool holdsInk(const jpeg_decompress_struct& decoder) {
+    return decoder.out_color_space == JCS_CMYK;
+}
+
+int storedComponents(const jpeg_decompress_struct& decoder) {
+    return holdsInk(decoder) ? rgbComponents : decoder.output_components;
+}
 
 void publishShape(const jpeg_decompress_struct& decoder) {
-    jpegRowBytes = static_cast<int32_t>(decoder.output_width * decoder.output_components);
+    jpegRowBytes = static_cast<int32_t>(decoder.output_width * storedComponents(decoder));
     jpegImageHeight = static_cast<int32_t>(decoder.output_height);
-    jpegImageComponents = decoder.output_components;
+    jpegImageComponents = storedComponents(decoder);
+}
+
+// Adobe's files, which is what image editors write, store each ink inverted
+// (255 is no ink); others store the ink itself. Light is what the cyan,
+// magenta or yellow ink and the black ink both let through.
+void inkRowToRgb(const JSAMPLE* ink, JDIMENSION width, bool inverted, unsigned char* rgb) {
+    for (JDIMENSION x = 0; x < width; ++x, ink += inkComponents, rgb += rgbComponents) {
+        unsigned black = inverted ? ink[3] : 255u - ink[3];
+        for (int c = 0; c < rgbComponents; ++c) {
+            unsigned through = inverted ? ink[c] : 255u - ink[c];
+            rgb[c] = static_cast<unsigned char>((through * black + 127) / 255);
+        }
+    }
 }
 
 // The decoder delivers the top row first; each row goes to the buffer's
 // end and the rows work down to its start.
 void readRowsBottomFirst(jpeg_decompress_struct& decoder, JSAMPARRAY row, unsigned char* buffer) {
-    size_t rowBytes = static_cast<size_t>(decoder.output_width) * decoder.output_components;
+    size_t rowBytes = static_cast<size_t>(jpegRowBytes);
     while (decoder.output_scanline < decoder.output_height) {
         // A stdio source never suspends, but a source that did would spin here.
         if (jpeg_read_scanlines(&decoder, row, 1) == 0)
             break;
-        size_t delivered = decoder.output_scanline;
-        std::memcpy(buffer + (decoder.output_height - delivered) * rowBytes, row[0], rowBytes);
+        unsigned char* target =
+            buffer + (decoder.output_height - decoder.output_scanline) * rowBytes;
+        if (holdsInk(decoder))
+            inkRowToRgb(row[0], decoder.output_width, decoder.saw_Adobe_marker, target);
+        else
+            std::memcpy(target, row[0], rowBytes);
     }
+}
+
+// A picture the viewer cannot use, told from its header alone, before any
+// pixel memory is taken; the caller goes on as if the file were missing.
+bool refusedFromHeader(const jpeg_decompress_struct& decoder, const char* fileName) {
+    // A few bytes of header can declare 65,500 x 65,500 pixels; damaged data
+    // then still fills every row.
+    const JDIMENSION maxSide = imageMaxSide;
+    if (decoder.image_width > maxSide || decoder.image_height > maxSide) {
+        std::fprintf(stderr, jpegTooLargeText, fileName, decoder.image_width, decoder.image_height,
+                     imageMaxSide);
+        return true;
+    }
+    // Components of no known colour space would be read as RGB and garbled.
+    if (decoder.out_color_space == JCS_UNKNOWN) {
+        std::fprintf(stderr, jpegUnknownColoursText, fileName, decoder.num_components);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -48,25 +116,24 @@ unsigned char* loadJpegImage(const char* fileName) {
         return nullptr;
     }
     jpeg_decompress_struct decoder;
-    jpeg_error_mgr errorManager;
-    decoder.err = jpeg_std_error(&errorManager);
+    NamingErrorManager errorManager;
+    decoder.err = jpeg_std_error(&errorManager.standard);
+    errorManager.fileName = fileName;
+    errorManager.standardExit = errorManager.standard.error_exit;
+    errorManager.standard.error_exit = exitNamingTheFile;
     jpeg_create_decompress(&decoder);
     jpeg_stdio_src(&decoder, file);
     jpeg_read_header(&decoder, TRUE);
-    // A few bytes of header can declare 65,500 x 65,500 pixels; damaged data
-    // then still fills every row, so the bound is kept before any of it.
-    const JDIMENSION maxSide = imageMaxSide;
-    if (decoder.image_width > maxSide || decoder.image_height > maxSide) {
-        std::fprintf(stderr, jpegTooLargeText, fileName, decoder.image_width, decoder.image_height,
-                     imageMaxSide);
+    if (refusedFromHeader(decoder, fileName)) {
         jpeg_destroy_decompress(&decoder);
         std::fclose(file);
         return nullptr;
     }
     jpeg_start_decompress(&decoder);
     publishShape(decoder);
+    JDIMENSION decodedRowBytes = decoder.output_width * decoder.output_components;
     JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder),
-                                                  JPOOL_IMAGE, jpegRowBytes, 1);
+                                                  JPOOL_IMAGE, decodedRowBytes, 1);
     size_t bytes = static_cast<size_t>(jpegRowBytes) * decoder.output_height;
     unsigned char* buffer = static_cast<unsigned char*>(std::malloc(bytes));
     if (buffer == nullptr) {

@@ -32,17 +32,14 @@ bool hasJpegExtension(const char* name) {
     return endsWith(".jpg") || endsWith(".jpeg");
 }
 
+// The loader gives grey or RGB: printers' CMYK files come out as RGB.
 bool decodeJpeg(const char* name, DecodedPicture& picture) {
     unsigned char* pixels = loadJpegImage(name);
     if (pixels == nullptr)
         return false;
     picture = DecodedPicture{pixels, nullptr, jpegRowBytes / jpegImageComponents, jpegImageHeight,
                              jpegImageComponents};
-    if (picture.components == 1 || picture.components == 3)
-        return true;
-    std::fprintf(stderr, "decode-image: %s has %d components; only grey and RGB can be written\n",
-                 name, picture.components);
-    return false;
+    return true;
 }
 
 bool decodeDib(const char* name, DecodedPicture& picture) {

@@ -38,6 +38,35 @@ broken_shader() { echo "this is not a shader" > f.cg; }
 expect_survives "Image file conversion error." truncate_face
 expect_survives "Unknown DIB file format." header_124
 expect_survives "f.cg" broken_shader
+# Whatever stands under a data file's name is a file that cannot be opened.
+fifo_sky() { rm cloudy1.jpg && mkfifo cloudy1.jpg; }
+folder_bottom() { rm bottom.jpg && mkdir bottom.jpg; }
+fifo_shader() { rm f.cg && mkfifo f.cg; }
+expect_survives "can't open cloudy1.jpg" fifo_sky
+expect_survives "can't open bottom.jpg" folder_bottom
+expect_survives "f.cg" fifo_shader
+
+# Printers' CMYK pictures, as image editors write them, look like the RGB
+# originals: the same sky colour, and no message.
+sky_colour() {
+    start_ocean
+    screenshot "$WORK/$1.png"
+    stop_ocean
+    [ "$OCEAN_STATUS" = 0 ] || fail "exit status $OCEAN_STATUS with the $1 pictures"
+    region_mean "$WORK/$1.png" 1280x400+0+0
+}
+rm -rf "$RUN_DIR"
+make_run_dir
+read -r r0 g0 b0 <<< "$(sky_colour rgb)"
+for file in cloudy1.jpg bottom.jpg; do
+    "$CONVERT" "$RUN_DIR/$file" -colorspace CMYK "$RUN_DIR/cmyk.jpg" && mv "$RUN_DIR/cmyk.jpg" "$RUN_DIR/$file"
+done
+read -r r g b <<< "$(sky_colour cmyk)"
+echo "CMYK pictures: sky $r $g $b, from RGB $r0 $g0 $b0"
+[ ! -s "$WORK/stderr" ] || fail "CMYK pictures: $(cat "$WORK/stderr")"
+for d in $((r - r0)) $((g - g0)) $((b - b0)); do
+    [ "${d#-}" -le 6 ] || fail "the CMYK sky is drawn in other colours ($r $g $b, not $r0 $g0 $b0)"
+done
 
 # A grey sky is drawn grey: no message, and the sky holds no colour.
 rm -rf "$RUN_DIR"

@@ -1,4 +1,5 @@
 // JPEG files written with libjpeg's own compressor, decoded by the loader.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,7 +15,10 @@ namespace {
 // Rows top first, as the compressor takes them.
 using Picture = std::vector<Bytes>;
 
-std::string writeJpeg(const std::string& name, const Picture& rows, int width, int components) {
+// Grey, RGB, CMYK by the component count, stored in the colour space given
+// (the library's choice for that input if none).
+std::string writeJpeg(const std::string& name, const Picture& rows, int width, int components,
+                      J_COLOR_SPACE stored = JCS_UNKNOWN) {
     std::string path = imageTempDirectory() + "/" + name;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr)
@@ -27,8 +31,11 @@ std::string writeJpeg(const std::string& name, const Picture& rows, int width, i
     encoder.image_width = static_cast<JDIMENSION>(width);
     encoder.image_height = static_cast<JDIMENSION>(rows.size());
     encoder.input_components = components;
-    encoder.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    const J_COLOR_SPACE spaces[] = {JCS_UNKNOWN, JCS_GRAYSCALE, JCS_UNKNOWN, JCS_RGB, JCS_CMYK};
+    encoder.in_color_space = spaces[components];
     jpeg_set_defaults(&encoder);
+    if (stored != JCS_UNKNOWN)
+        jpeg_set_colorspace(&encoder, stored);
     jpeg_set_quality(&encoder, 100, TRUE);
     // Full-resolution chroma: no colour smears across the band edges.
     for (int c = 0; c < encoder.num_components; ++c)
@@ -104,6 +111,40 @@ TEST_F(JpegLoadTest, GreyscaleHasOneBytePerPixel) {
     std::free(pixels);
 }
 
+// Printers' files as image editors write them: Adobe's inverted ink (255 is
+// no ink), stored as CMYK or as YCCK, come out as the colours the ink gives.
+// Components of no known colour space are refused like a missing file.
+TEST_F(JpegLoadTest, InkFilesComeOutAsRgbAndUnknownColoursAreRefused) {
+    const int width = 16, height = 48;
+    Picture picture = bandedPicture(width, height), ink;
+    for (const Bytes& row : picture) {
+        Bytes inkRow;
+        for (size_t i = 0; i < row.size(); i += 3) {
+            unsigned black = std::max({row[i], row[i + 1], row[i + 2]}); // inverted
+            for (int c = 0; c < 3; ++c)
+                inkRow.push_back(static_cast<unsigned char>(row[i + c] * 255 / black));
+            inkRow.push_back(static_cast<unsigned char>(black));
+        }
+        ink.push_back(inkRow);
+    }
+    for (J_COLOR_SPACE stored : {JCS_CMYK, JCS_YCCK}) {
+        std::string path = writeJpeg("ink.jpg", ink, width, 4, stored);
+        unsigned char* pixels = loadJpegImage(path.c_str());
+        ASSERT_NE(pixels, nullptr);
+        EXPECT_EQ(jpegRowBytes, width * 3);
+        EXPECT_EQ(jpegImageComponents, 3);
+        for (int r = 0; r < height; ++r)
+            expectRowNear(pixels + r * width * 3, picture[height - 1 - r], "ink row");
+        std::free(pixels);
+    }
+    std::string twoChannels = writeJpeg("two.jpg", Picture(4, Bytes(8 * 2, 90)), 8, 2);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(loadJpegImage(twoChannels.c_str()), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              twoChannels + ": picture of 2 colour components, neither grey, RGB nor CMYK\n");
+    EXPECT_EQ(jpegRowBytes, width * 3);
+}
+
 TEST_F(JpegLoadTest, SingleRowLandsAtTheStart) {
     Picture picture = {Bytes(7 * 3, 90)};
     std::string path = writeJpeg("row.jpg", picture, 7, 3);
@@ -151,7 +192,8 @@ TEST(JpegLoadDeathTest, DataThatIsNotJpegEndsTheProcess) {
     EXPECT_EXIT(loadJpegImage(text.c_str()), testing::ExitedWithCode(1),
                 "Not a JPEG file: starts with 0x68 0x65");
     std::string empty = writeImageTempFile("empty.jpg", Bytes());
-    EXPECT_EXIT(loadJpegImage(empty.c_str()), testing::ExitedWithCode(1), "Empty input file");
+    EXPECT_EXIT(loadJpegImage(empty.c_str()), testing::ExitedWithCode(1),
+                "can't decode " + empty + "\nEmpty input file");
 }
 
 // The result buffer of a header that claims 65,000 x 65,000 pixels cannot be
