@@ -4,6 +4,7 @@
 #include <malloc.h>
 
 #include "app/app_state.h"
+#include "app/window_identity.h"
 #include "render/render_state.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     glutInitWindowPosition(0, 0);
     glutInitWindowSize(windowWidth, windowHeight);
     glutCreateWindow(argv[0]);
+    identifyWindow();
     glutSetCursor(GLUT_CURSOR_NONE);
     initialise();
     glutReshapeFunc(onReshape);
