@@ -21,37 +21,37 @@ install(TARGETS ocean RUNTIME DESTINATION ${OCEAN_INSTALL_VIEWER_DIR})
 install(FILES ${OCEAN_DATA_FILES} DESTINATION ${OCEAN_INSTALL_DATA_DIR})
 install(FILES ${OCEAN_PACKAGING_DIR}/ocean-viewer.desktop DESTINATION share/applications)
 
-# The manual page carries the version; installed compressed, without a time
-# stamp, as Debian keeps them.
-find_program(GZIP_EXECUTABLE gzip REQUIRED)
-configure_file(${OCEAN_PACKAGING_DIR}/ocean-viewer.6.in ${OCEAN_STAGE_DIR}/ocean-viewer.6 @ONLY)
-add_custom_command(OUTPUT ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz
-    COMMAND ${GZIP_EXECUTABLE} -9nkf ${OCEAN_STAGE_DIR}/ocean-viewer.6
-    DEPENDS ${OCEAN_STAGE_DIR}/ocean-viewer.6
-    VERBATIM)
-install(FILES ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz DESTINATION share/man/man6)
+set(CPACK_PACKAGE_CONTACT "Ocean viewer developers <maintainers@users.noreply.c-seed-2a6754fe.example>")
 
-# The icon is the viewer's own picture of the sea: the README's screenshot
-# scaled until its shorter side fits and cut square around the middle, sky
-# above and water below the horizon, in the sizes menus and launchers ask
-# for. Without metadata the same screenshot always gives the same files.
-find_program(IMAGEMAGICK_CONVERT convert HINTS /usr/bin REQUIRED)
-set(OCEAN_SCREENSHOT ${CMAKE_SOURCE_DIR}/docs/screenshot.png)
+# The manual page and the changelog carry the version, the copyright file the
+# contact; the first two are installed compressed, without a time stamp, as
+# Debian keeps them.
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+function(ocean_compressed_page template staged destination)
+    configure_file(${OCEAN_PACKAGING_DIR}/${template} ${OCEAN_STAGE_DIR}/${staged} @ONLY)
+    add_custom_command(OUTPUT ${OCEAN_STAGE_DIR}/${staged}.gz
+        COMMAND ${GZIP_EXECUTABLE} -9nkf ${OCEAN_STAGE_DIR}/${staged}
+        DEPENDS ${OCEAN_STAGE_DIR}/${staged}
+        VERBATIM)
+    install(FILES ${OCEAN_STAGE_DIR}/${staged}.gz DESTINATION ${destination})
+endfunction()
+ocean_compressed_page(ocean-viewer.6.in ocean-viewer.6 share/man/man6)
+ocean_compressed_page(changelog.in changelog share/doc/ocean-viewer)
+configure_file(${OCEAN_PACKAGING_DIR}/copyright.in ${OCEAN_STAGE_DIR}/copyright @ONLY)
+install(FILES ${OCEAN_STAGE_DIR}/copyright DESTINATION share/doc/ocean-viewer)
+
+# The icon in the sizes menus and launchers ask for.
+include(${CMAKE_SOURCE_DIR}/cmake/icon.cmake)
 set(OCEAN_ICON_SIZES 48 128 256)
 set(OCEAN_ICONS "")
 foreach(size ${OCEAN_ICON_SIZES})
     set(icon ${OCEAN_STAGE_DIR}/icons/${size}x${size}/ocean-viewer.png)
-    add_custom_command(OUTPUT ${icon}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${OCEAN_STAGE_DIR}/icons/${size}x${size}
-        COMMAND ${IMAGEMAGICK_CONVERT} ${OCEAN_SCREENSHOT}
-            -resize ${size}x${size}^ -gravity center -extent ${size}x${size}
-            -strip -define png:exclude-chunks=date,time ${icon}
-        DEPENDS ${OCEAN_SCREENSHOT}
-        VERBATIM)
+    ocean_icon(${size} ${icon})
     install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
     list(APPEND OCEAN_ICONS ${icon})
 endforeach()
-add_custom_target(install-files ALL DEPENDS ${OCEAN_ICONS} ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz)
+add_custom_target(install-files ALL
+    DEPENDS ${OCEAN_ICONS} ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz ${OCEAN_STAGE_DIR}/changelog.gz)
 
 # The Debian package holds the same tree under /usr. The library dependencies
 # (GL, GLU, GLUT, JPEG and the C++ runtime) are read off the viewer's own
@@ -60,7 +60,6 @@ add_custom_target(install-files ALL DEPENDS ${OCEAN_ICONS} ${OCEAN_STAGE_DIR}/oc
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ocean-viewer)
 set(CPACK_PACKAGE_VENDOR "Ocean viewer developers")
-set(CPACK_PACKAGE_CONTACT "Ocean viewer developers <maintainers@users.noreply.c-seed-2a6754fe.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "real-time ocean viewer: wind-driven waves under a cloudy sky")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Every frame the viewer synthesises a patch of deep-water waves from a wind-wave\n"
@@ -71,7 +70,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_SOURCE_GENERATOR TGZ)

@@ -3,7 +3,8 @@
 # elsewhere, the launcher started from an unrelated folder shows the sky and
 # the sea with nothing missing; a link to it with OCEAN_VIEWER_DATA naming a
 # user's own folder shows that folder's sky; without its data folder it says
-# so in one line. The desktop entry validates and the manual page renders
+# so in one line. The window carries the class, process id and icon docks
+# need, and the viewer is built hardened. The desktop entry validates and the manual page renders
 # without warnings and lists every console message the README does.
 source "$(dirname "$0")/lib.sh"
 
@@ -48,7 +49,24 @@ start_display
 start_ocean
 [ "$(readlink "/proc/$OCEAN_PID/exe")" = "$TREE/lib/ocean-viewer/ocean" ] ||
     fail "the process is not the moved tree's viewer"
-xdotool search --onlyvisible --name '^ocean-viewer$' > /dev/null || fail "the window is not titled ocean-viewer"
+window=$(xdotool search --onlyvisible --name '^ocean-viewer$' | head -n 1)
+[ -n "$window" ] || fail "the window is not titled ocean-viewer"
+# Docks match the window to the menu entry by its class, and to the process by
+# its id; the icon is the installed 48 pixel one, pixel for pixel.
+xprop -id "$window" -f _NET_WM_ICON 32c ' = $0+' WM_CLASS _NET_WM_PID _NET_WM_ICON > "$WORK/xprop.txt"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+grep -qF "WM_CLASS(STRING) = \"$wm_class\", \"$wm_class\"" "$WORK/xprop.txt" ||
+    fail "window class: $(grep WM_CLASS "$WORK/xprop.txt")"
+grep -qx "_NET_WM_PID(CARDINAL) = $OCEAN_PID" "$WORK/xprop.txt" || fail "$(grep _NET_WM_PID "$WORK/xprop.txt")"
+icon_pixels=$("$CONVERT" "$TREE/share/icons/hicolor/48x48/apps/$icon.png" -depth 8 RGBA:- | od -An -v -tu1 |
+    xargs -n 4 | awk '{ printf "%s%.0f", (NR > 1 ? ", " : ""), (($4 * 256 + $1) * 256 + $2) * 256 + $3 }')
+grep -qF "_NET_WM_ICON(CARDINAL) = 48, 48, $icon_pixels" "$WORK/xprop.txt" ||
+    fail "the window's icon is not the installed 48 pixel icon"
+hardening-check "$TREE/lib/ocean-viewer/ocean" > "$WORK/hardening.txt" || true
+for check in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+    "Read-only relocations" "Immediate binding"; do
+    grep -q "$check: yes" "$WORK/hardening.txt" || fail "not hardened: $(cat "$WORK/hardening.txt")"
+done
 screenshot "$WORK/installed.png"
 ocean_running || fail "the installed viewer ended on its own"
 stop_ocean
