@@ -85,8 +85,7 @@ void createShaderPrograms() {
     shaderContext = shaderCreateContext();
     vertexProgram = makeProgram(shaderVertexStage, vertexProfile, "v.cg", "vert");
     fragmentProgram = makeProgram(shaderFragmentStage, fragmentProfile, "f.cg", "frag");
-    programsUsable = vertexProgram != 0 && fragmentProgram != 0 &&
-                     shaderLinkPrograms(vertexProgram, fragmentProgram);
+    programsUsable = vertexProgram != 0 && fragmentProgram != 0;
     if (!programsUsable)
         return;
     lookUpParameters();

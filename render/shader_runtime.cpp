@@ -1,13 +1,9 @@
-// The shader layer: programs compiled from files, parameters kept here and
-// sent to the linked pair of programs while it is current.
+// The shader layer: two programs compiled from files and linked into one
+// pair, whose uniforms are found once and given values while it is bound.
 #include "render/shader_runtime.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "image/image.h"
 #include "render/gl_api.h"
@@ -15,82 +11,46 @@
 
 namespace {
 
-constexpr ShaderContext theContext = 1;
-// The water needs two programs and 17 parameters.
-constexpr int maxPrograms = 8;
-constexpr int maxParameters = 32;
-// Longer names are never those of used uniforms.
+// The water's pair has 13 uniforms.
+constexpr int maxParameters = 16;
 constexpr int uniformNameLength = 64;
+constexpr GLint firstSamplerUnit = 1;
 // A shader source is a few kilobytes; anything this big is not one.
 constexpr std::size_t maxSourceBytes = 1 << 20;
-constexpr int matrixFloats = 16;
+// The compiler's log is shown up to this length.
+constexpr int logLength = 4096;
 
-struct ProgramRecord {
-    bool vertex;
-    GLuint shader;
-    std::string fileName, source;
-};
-
-// A parameter of one program. type and location are those of the uniform
-// of its name in the linked pair (0 and -1 when it has none); sent says the
-// pair holds the value. A value never set is 0, as GL starts a uniform.
+// An active uniform of the pair; a sampler has a target, a unit and a texture.
 struct ParameterRecord {
-    ShaderProgram program;
     std::string name;
-    GLenum type;
     GLint location;
-    int unit; // a sampler's value, -1 for other parameters
-    unsigned int texture;
-    bool sent;
-    float value[matrixFloats]; // matrices column-major, as GLSL takes them
+    GLenum target;
+    GLint unit;
+    GLuint texture;
 };
 
-// The enabled profiles, the programs bound to them and the one linked pair.
-// A failed link is kept too, so that it is reported once and never made
-// current.
-struct PipelineRecord {
-    bool vertexEnabled, fragmentEnabled;
-    ShaderProgram boundVertex, boundFragment;
-    ShaderProgram linkedVertex, linkedFragment;
-    GLuint pair;
-    bool linked, pairCurrent;
-};
-
-// Index 0 of each table is the null handle and stays unused.
-ProgramRecord programs[maxPrograms + 1];
-int programCount = 0;
-ParameterRecord parameters[maxParameters + 1];
+// The programs by stage and the pair they link into.
+GLuint shaders[2];
+std::string fileNames[2];
+GLuint pair = 0;
+bool linked = false;
+bool bound = false;
+ParameterRecord parameters[maxParameters];
 int parameterCount = 0;
-PipelineRecord pipeline = {};
-int nextTextureUnit = shaderFirstSamplerUnit;
 
-bool validProgram(ShaderProgram program) {
-    return program > 0 && program <= programCount;
-}
-
-bool validParameter(ShaderParameter parameter) {
-    return parameter > 0 && parameter <= parameterCount;
-}
-
-// One message per failure, a log from the compiler on the lines after it.
-// Returns the null handle that the failing call gives back.
-int fail(const std::string& fileName, const std::string& problem,
-         const std::string& log = std::string()) {
-    std::fprintf(stderr, "shader \"%s\": %s\n", fileName.c_str(), problem.c_str());
-    if (!log.empty())
-        std::fprintf(stderr, "%s%s", log.c_str(), log.back() == '\n' ? "" : "\n");
+// One line per failure, then the compiler's log of the object if it has one.
+// Returns the 0 that the failing call gives back.
+int fail(const std::string& fileName, const std::string& problem, GLuint object = 0) {
+    std::string log(logLength, '\0');
+    if (object != 0)
+        (glIsShader(object) ? glGetShaderInfoLog : glGetProgramInfoLog)(object, logLength, nullptr,
+                                                                        &log[0]);
+    log.resize(log.find('\0'));
+    if (!log.empty() && log.back() != '\n')
+        log += '\n';
+    std::fprintf(stderr, "shader \"%s\": %s\n%s", fileName.c_str(), problem.c_str(), log.c_str());
     std::fflush(stderr);
     return 0;
-}
-
-// The info log of a shader or a program object.
-std::string infoLog(GLuint object) {
-    bool shader = glIsShader(object) == GL_TRUE;
-    GLint length = 0;
-    (shader ? glGetShaderiv : glGetProgramiv)(object, GL_INFO_LOG_LENGTH, &length);
-    std::string log(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
-    (shader ? glGetShaderInfoLog : glGetProgramInfoLog)(object, length, nullptr, &log[0]);
-    return log.c_str();
 }
 
 // Reads one byte more than a source may have, so that a huge or endless file
@@ -109,185 +69,67 @@ bool readSource(const char* fileName, std::string& source) {
     return true;
 }
 
-bool isWordCharacter(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+// The stage the program was compiled for, -1 if it is neither.
+int stageOf(ShaderProgram program) {
+    return program == 0 ? -1 : program == shaders[0] ? 0 : program == shaders[1] ? 1 : -1;
 }
 
-bool isIdentifier(const char* word) {
-    if (!std::isalpha(static_cast<unsigned char>(word[0])) && word[0] != '_')
-        return false;
-    return std::all_of(word, word + std::strlen(word), isWordCharacter);
-}
-
-// The positions of word in source where it stands as a whole identifier.
-std::vector<std::size_t> wholeWords(const std::string& source, const char* word) {
-    std::vector<std::size_t> found;
-    if (!isIdentifier(word))
-        return found;
-    const std::size_t length = std::strlen(word);
-    for (std::size_t at = source.find(word); at != std::string::npos;
-         at = source.find(word, at + 1)) {
-        bool before = at > 0 && isWordCharacter(source[at - 1]);
-        bool after = at + length < source.size() && isWordCharacter(source[at + length]);
-        if (!before && !after)
-            found.push_back(at);
-    }
-    return found;
-}
-
-std::size_t skipSpace(const std::string& source, std::size_t at) {
-    while (at < source.size() && std::isspace(static_cast<unsigned char>(source[at])))
-        ++at;
-    return at;
-}
-
-// "void entry (" somewhere in the source, with any white space between.
-bool definesEntry(const std::string& source, const char* entry) {
-    for (std::size_t at : wholeWords(source, entry)) {
-        std::size_t open = skipSpace(source, at + std::strlen(entry));
-        std::size_t end = at;
-        while (end > 0 && std::isspace(static_cast<unsigned char>(source[end - 1])))
-            --end;
-        bool afterVoid = end < at && end >= 4 && source.compare(end - 4, 4, "void") == 0 &&
-                         (end == 4 || !isWordCharacter(source[end - 5]));
-        if (afterVoid && open < source.size() && source[open] == '(')
-            return true;
-    }
-    return false;
-}
-
-GLenum samplerTarget(GLenum type) {
-    return type == GL_SAMPLER_2D     ? GL_TEXTURE_2D
-           : type == GL_SAMPLER_CUBE ? GL_TEXTURE_CUBE_MAP
-                                     : 0;
-}
-
-// Sends the value if the pair is current and does not hold it yet.
-void send(ShaderParameter parameter) {
-    ParameterRecord& record = parameters[parameter];
-    if (!pipeline.pairCurrent || record.location < 0 || record.sent)
-        return;
-    record.sent = true;
-    if (samplerTarget(record.type) != 0)
-        glUniform1i(record.location, record.unit);
-    else if (record.type == GL_FLOAT)
-        glUniform1fv(record.location, 1, record.value);
-    else if (record.type == GL_FLOAT_VEC3)
-        glUniform3fv(record.location, 1, record.value);
-    else if (record.type == GL_FLOAT_MAT4)
-        glUniformMatrix4fv(record.location, 1, GL_FALSE, record.value);
-}
-
-// Finds the parameter among the linked pair's used uniforms; a sampler found
-// there the first time gets a texture unit of its own.
-void lookUp(ShaderParameter parameter) {
-    ParameterRecord& record = parameters[parameter];
-    record.type = 0;
-    record.location = -1;
-    record.sent = false;
+// Every active uniform into the table, each sampler set to a unit of its own.
+bool findUniforms() {
     GLint count = 0;
-    if (pipeline.linked &&
-        (record.program == pipeline.linkedVertex || record.program == pipeline.linkedFragment))
-        glGetProgramiv(pipeline.pair, GL_ACTIVE_UNIFORMS, &count);
-    for (GLint i = 0; i < count && record.location < 0; ++i) {
-        char name[uniformNameLength];
+    GLint current = 0;
+    glGetProgramiv(pair, GL_ACTIVE_UNIFORMS, &count);
+    if (count > maxParameters)
+        return fail(fileNames[0], "has more parameters than fit with \"" + fileNames[1] + "\"");
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    glUseProgram(pair);
+    for (GLint unit = firstSamplerUnit; parameterCount < count; ++parameterCount) {
+        ParameterRecord& record = parameters[parameterCount];
+        char name[uniformNameLength] = "";
         GLint size = 0;
         GLenum type = 0;
-        glGetActiveUniform(pipeline.pair, static_cast<GLuint>(i), uniformNameLength, nullptr, &size,
-                           &type, name);
-        if (record.name == name) {
-            record.type = type;
-            record.location = glGetUniformLocation(pipeline.pair, name);
-        }
+        glGetActiveUniform(pair, static_cast<GLuint>(parameterCount), uniformNameLength, nullptr,
+                           &size, &type, name);
+        record = {name, glGetUniformLocation(pair, name), 0, -1, 0};
+        record.target = type == GL_SAMPLER_2D     ? GL_TEXTURE_2D
+                        : type == GL_SAMPLER_CUBE ? GL_TEXTURE_CUBE_MAP
+                                                  : 0;
+        if (record.target != 0)
+            glUniform1i(record.location, record.unit = unit++);
     }
-    if (samplerTarget(record.type) == 0 || record.unit >= 0)
-        return;
-    GLint units = 0;
-    glGetIntegerv(GL_MAX_COMBINED_TEXTURE_IMAGE_UNITS, &units);
-    if (nextTextureUnit < units) {
-        record.unit = nextTextureUnit++;
-        return;
-    }
-    // Not a sampler then: sent or bound, it would use unit 0, the
-    // fixed-function pipeline's.
-    record.type = 0;
-    record.location = -1;
-    fail(programs[record.program].fileName,
-         "has more parameters than fit: \"" + record.name + "\"");
+    glUseProgram(static_cast<GLuint>(current));
+    return true;
 }
 
-void makeCurrent(bool current) {
-    if (current == pipeline.pairCurrent)
-        return;
-    pipeline.pairCurrent = current;
-    glUseProgram(current ? pipeline.pair : 0);
-    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter)
-        send(parameter);
+void linkPair() {
+    glDeleteProgram(pair);
+    pair = glCreateProgram();
+    parameterCount = 0;
+    glAttachShader(pair, shaders[0]);
+    glAttachShader(pair, shaders[1]);
+    glLinkProgram(pair);
+    GLint status = GL_FALSE;
+    glGetProgramiv(pair, GL_LINK_STATUS, &status);
+    if (status != GL_TRUE)
+        fail(fileNames[0], "does not link with \"" + fileNames[1] + "\":", pair);
+    linked = status == GL_TRUE && findUniforms();
 }
 
-// Links a pair the first time it is asked for, in place of the one before.
-void linkPair(ShaderProgram vertex, ShaderProgram fragment) {
-    if (pipeline.linkedVertex == vertex && pipeline.linkedFragment == fragment)
-        return;
-    makeCurrent(false);
-    glDeleteProgram(pipeline.pair);
-    pipeline.linkedVertex = vertex;
-    pipeline.linkedFragment = fragment;
-    pipeline.pair = glCreateProgram();
-    glAttachShader(pipeline.pair, programs[vertex].shader);
-    glAttachShader(pipeline.pair, programs[fragment].shader);
-    glLinkProgram(pipeline.pair);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(pipeline.pair, GL_LINK_STATUS, &linked);
-    pipeline.linked = linked == GL_TRUE;
-    if (!pipeline.linked)
-        fail(programs[vertex].fileName,
-             "does not link with \"" + programs[fragment].fileName + "\":", infoLog(pipeline.pair));
-    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter)
-        lookUp(parameter);
+// The parameter's location while the pair is bound, else -1.
+GLint boundLocation(ShaderParameter parameter) {
+    return bound && parameter > 0 && parameter <= parameterCount
+               ? parameters[parameter - 1].location
+               : -1;
 }
 
-// The pair is current while both stages are enabled and have their program
-// bound; no stage is ever current on its own.
-void applyPipeline() {
-    bool complete = pipeline.vertexEnabled && pipeline.fragmentEnabled &&
-                    pipeline.boundVertex != 0 && pipeline.boundFragment != 0;
-    if (complete)
-        linkPair(pipeline.boundVertex, pipeline.boundFragment);
-    makeCurrent(complete && pipeline.linked);
-}
-
-void setProfileEnabled(ShaderProfile profile, bool enabled) {
-    if (profile == shaderNoProfile)
-        return;
-    (profile == shaderGlslVertexProfile ? pipeline.vertexEnabled : pipeline.fragmentEnabled) =
-        enabled;
-    applyPipeline();
-}
-
-// A uniform of another type keeps its value.
-void setValue(ShaderParameter parameter, GLenum type, const float* value, int count) {
-    if (!validParameter(parameter) || value == nullptr)
-        return;
-    ParameterRecord& record = parameters[parameter];
-    std::size_t bytes = sizeof(float) * static_cast<std::size_t>(count);
-    if ((record.type != 0 && record.type != type) || std::memcmp(record.value, value, bytes) == 0)
-        return;
-    std::memcpy(record.value, value, bytes);
-    record.sent = false;
-    send(parameter);
-}
-
-// Binds the sampler's texture, or none, on its unit and restores the active
-// unit, so that the fixed-function pipeline keeps working on the unit it had.
 void bindOnUnit(ShaderParameter sampler, bool enable) {
-    if (!validParameter(sampler) || samplerTarget(parameters[sampler].type) == 0)
+    if (sampler <= 0 || sampler > parameterCount || parameters[sampler - 1].target == 0)
         return;
-    const ParameterRecord& record = parameters[sampler];
+    const ParameterRecord& record = parameters[sampler - 1];
     GLint active = GL_TEXTURE0;
     glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
     glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(record.unit));
-    glBindTexture(samplerTarget(record.type), enable ? record.texture : 0);
+    glBindTexture(record.target, enable ? record.texture : 0);
     glActiveTexture(static_cast<GLenum>(active));
 }
 
@@ -295,13 +137,14 @@ void bindOnUnit(ShaderParameter sampler, bool enable) {
 
 ShaderContext shaderCreateContext() {
     glUseProgram(0);
-    glDeleteProgram(pipeline.pair);
-    for (ShaderProgram program = 1; program <= programCount; ++program)
-        glDeleteShader(programs[program].shader);
-    programCount = parameterCount = 0;
-    pipeline = PipelineRecord();
-    nextTextureUnit = shaderFirstSamplerUnit;
-    return theContext;
+    bound = false;
+    glDeleteProgram(pair);
+    glDeleteShader(shaders[0]);
+    glDeleteShader(shaders[1]);
+    shaders[0] = shaders[1] = pair = 0;
+    linked = false;
+    parameterCount = 0;
+    return 1;
 }
 
 ShaderProfile shaderLatestProfile(ShaderStage stage) {
@@ -313,95 +156,68 @@ ShaderProfile shaderLatestProfile(ShaderStage stage) {
 
 void shaderSetOptimalOptions(ShaderProfile) {}
 
-ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fileName,
-                                           ShaderProfile profile, const char* entry) {
+ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
+                                           ShaderProfile profile, const char*) {
     std::string source;
-    if (fileName == nullptr || entry == nullptr)
-        return 0;
-    if (context != theContext || profile == shaderNoProfile || programCount == maxPrograms)
-        return fail(fileName, "cannot be compiled: no shader support or too many programs");
+    if (profile == shaderNoProfile)
+        return fail(fileName, "cannot be compiled: no shader support");
     if (!readSource(fileName, source))
         return 0;
-    bool vertex = profile == shaderGlslVertexProfile;
-    GLuint shader = glCreateShader(vertex ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
+    int stage = profile == shaderGlslVertexProfile ? shaderVertexStage : shaderFragmentStage;
+    GLuint shader =
+        glCreateShader(stage == shaderVertexStage ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
     const char* text = source.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE) {
-        fail(fileName, "does not compile:", infoLog(shader));
-    } else if (!definesEntry(source, entry)) {
-        fail(fileName, std::string("has no entry function \"void ") + entry + "(...)\"");
-    } else {
-        programs[++programCount] = {vertex, shader, fileName, source};
-        return programCount;
+        fail(fileName, "does not compile:", shader);
+        glDeleteShader(shader);
+        return 0;
     }
-    glDeleteShader(shader);
+    glDeleteShader(shaders[stage]);
+    shaders[stage] = shader;
+    fileNames[stage] = fileName;
+    return shader;
+}
+
+// Loading the second of the two programs links the pair.
+bool shaderLoadProgram(ShaderProgram program) {
+    if (stageOf(program) < 0)
+        return false;
+    bool both = shaders[0] != 0 && shaders[1] != 0;
+    if (both)
+        linkPair();
+    return !both || linked;
+}
+
+ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
+    for (int i = 0; linked && stageOf(program) >= 0 && name != nullptr && i < parameterCount; ++i)
+        if (parameters[i].name == name)
+            return i + 1;
     return 0;
 }
 
-// A compiled shader is ready to be linked; whether it links shows when the
-// pair does.
-bool shaderLoadProgram(ShaderProgram program) {
-    return validProgram(program);
-}
-
-// Any name the source mentions: the used uniforms hold values, the others
-// (an entry function's parameter, an unused uniform) hold nothing.
-ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
-    if (!validProgram(program) || name == nullptr)
-        return 0;
-    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter) {
-        if (parameters[parameter].program == program && parameters[parameter].name == name)
-            return parameter;
-    }
-    const ProgramRecord& record = programs[program];
-    if (wholeWords(record.source, name).empty())
-        return fail(record.fileName, std::string("has no parameter \"") + name + "\"");
-    if (parameterCount == maxParameters)
-        return fail(record.fileName, std::string("has more parameters than fit: \"") + name + "\"");
-    parameters[++parameterCount] = {program, name, 0, -1, -1, 0, false, {}};
-    lookUp(parameterCount);
-    send(parameterCount);
-    return parameterCount;
-}
-
-bool shaderLinkPrograms(ShaderProgram vertex, ShaderProgram fragment) {
-    if (!validProgram(vertex) || !validProgram(fragment) || !programs[vertex].vertex ||
-        programs[fragment].vertex)
-        return false;
-    linkPair(vertex, fragment);
-    return pipeline.linked;
-}
-
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
-    if (validParameter(sampler))
-        parameters[sampler].texture = texture;
+    if (sampler > 0 && sampler <= parameterCount)
+        parameters[sampler - 1].texture = texture;
 }
 
-void shaderEnableProfile(ShaderProfile profile) {
-    setProfileEnabled(profile, true);
-}
-
-void shaderDisableProfile(ShaderProfile profile) {
-    setProfileEnabled(profile, false);
-}
+// GLSL has no stage to switch on: the pair is used from its bind on.
+void shaderEnableProfile(ShaderProfile) {}
 
 void shaderBindProgram(ShaderProgram program) {
-    if (!validProgram(program))
+    if (!linked || stageOf(program) < 0)
         return;
-    (programs[program].vertex ? pipeline.boundVertex : pipeline.boundFragment) = program;
-    applyPipeline();
+    glUseProgram(pair);
+    bound = true;
 }
 
+// GL turns a row-major matrix round itself on the way in.
 void shaderSetMatrixParameterRowMajor(ShaderParameter parameter, const float* rowMajor) {
-    if (rowMajor == nullptr)
-        return;
-    float columnMajor[matrixFloats];
-    for (int i = 0; i < matrixFloats; ++i)
-        columnMajor[(i % 4) * 4 + i / 4] = rowMajor[i];
-    setValue(parameter, GL_FLOAT_MAT4, columnMajor, matrixFloats);
+    if (GLint at = boundLocation(parameter); at >= 0 && rowMajor != nullptr)
+        glUniformMatrix4fv(at, 1, GL_TRUE, rowMajor);
 }
 
 // The library hands its matrices over column-major. Read as row-major they
@@ -413,15 +229,18 @@ void shaderSetModelViewProjectionParameter(ShaderParameter parameter) {
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview.element);
     glGetFloatv(GL_PROJECTION_MATRIX, projection.element);
     matrixMultiply(modelview, projection);
-    setValue(parameter, GL_FLOAT_MAT4, modelview.element, matrixFloats);
-}
-
-void shaderSetParameter1f(ShaderParameter parameter, float value) {
-    setValue(parameter, GL_FLOAT, &value, 1);
+    if (GLint at = boundLocation(parameter); at >= 0)
+        glUniformMatrix4fv(at, 1, GL_FALSE, modelview.element);
 }
 
 void shaderSetParameter3fv(ShaderParameter parameter, const float* value) {
-    setValue(parameter, GL_FLOAT_VEC3, value, 3);
+    if (GLint at = boundLocation(parameter); at >= 0 && value != nullptr)
+        glUniform3fv(at, 1, value);
+}
+
+void shaderSetParameter1f(ShaderParameter parameter, float value) {
+    if (GLint at = boundLocation(parameter); at >= 0)
+        glUniform1f(at, value);
 }
 
 void shaderEnableTextureParameter(ShaderParameter sampler) {
@@ -432,6 +251,10 @@ void shaderDisableTextureParameter(ShaderParameter sampler) {
     bindOnUnit(sampler, false);
 }
 
-int shaderTextureUnit(ShaderParameter sampler) {
-    return validParameter(sampler) ? parameters[sampler].unit : -1;
+// Either stage's disable ends the pair's use.
+void shaderDisableProfile(ShaderProfile profile) {
+    if (!bound || profile == shaderNoProfile)
+        return;
+    bound = false;
+    glUseProgram(0);
 }
