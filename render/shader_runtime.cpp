@@ -1,5 +1,6 @@
 // The shader layer: two programs compiled from files and linked into one
-// pair, whose uniforms are found once and given values while it is bound.
+// pair, whose samplers get their units once and whose uniforms are given
+// values while it is bound.
 #include "render/shader_runtime.h"
 
 #include <cstdio>
@@ -11,32 +12,40 @@
 
 namespace {
 
-// The water's pair has 13 uniforms.
-constexpr int maxParameters = 16;
-constexpr int uniformNameLength = 64;
+// The water's fragment program has 5 samplers.
+constexpr int maxSamplers = 8;
 constexpr GLint firstSamplerUnit = 1;
+constexpr int uniformNameLength = 64;
 // A shader source is a few kilobytes; anything this big is not one.
 constexpr std::size_t maxSourceBytes = 1 << 20;
 // The compiler's log is shown up to this length.
 constexpr int logLength = 4096;
 
-// An active uniform of the pair; a sampler has a target, a unit and a texture.
-struct ParameterRecord {
-    std::string name;
+// Read at the nearest texel while the pair is bound: the fragment program
+// takes only a length from the normalisation cube and refines it with a
+// Newton step, so a blend of four texels buys nothing but its cost. The
+// texture keeps its own filters for the fixed-function pipeline.
+const char* const nearestSamplerNames[] = {"normalizeCube", "normalizeCube2"};
+
+struct SamplerRecord {
     GLint location;
     GLenum target;
     GLint unit;
     GLuint texture;
+    bool nearest;
 };
 
-// The programs by stage and the pair they link into.
+// The programs by stage, the pair they link into and the pair's samplers.
 GLuint shaders[2];
 std::string fileNames[2];
 GLuint pair = 0;
 bool linked = false;
 bool bound = false;
-ParameterRecord parameters[maxParameters];
-int parameterCount = 0;
+SamplerRecord samplers[maxSamplers];
+int samplerCount = 0;
+// Reads the nearest texel, clamped to the edge as the cube maps are; 0 where
+// the library has no sampler objects.
+GLuint nearestSampler = 0;
 
 // One line per failure, then the compiler's log of the object if it has one.
 // Returns the 0 that the failing call gives back.
@@ -69,34 +78,56 @@ bool readSource(const char* fileName, std::string& source) {
     return true;
 }
 
-// The stage the program was compiled for, -1 if it is neither.
-int stageOf(ShaderProgram program) {
-    return program == 0 ? -1 : program == shaders[0] ? 0 : program == shaders[1] ? 1 : -1;
+// Sampler objects came with OpenGL 3.3; GL_MAJOR_VERSION reads 0 before 3.0.
+GLuint makeNearestSampler() {
+    GLint major = 0;
+    GLint minor = 0;
+    GLuint sampler = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    if (major * 10 + minor < 33)
+        return sampler;
+    glGenSamplers(1, &sampler);
+    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
+        glSamplerParameteri(sampler, filter, GL_NEAREST);
+    for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R})
+        glSamplerParameteri(sampler, wrap, GL_CLAMP_TO_EDGE);
+    return sampler;
 }
 
-// Every active uniform into the table, each sampler set to a unit of its own.
-bool findUniforms() {
+bool readsNearest(const std::string& samplerName) {
+    for (const char* name : nearestSamplerNames)
+        if (samplerName == name)
+            return nearestSampler != 0;
+    return false;
+}
+
+// Gives every sampler among the pair's active uniforms a unit of its own.
+bool findSamplers() {
     GLint count = 0;
-    GLint current = 0;
     glGetProgramiv(pair, GL_ACTIVE_UNIFORMS, &count);
-    if (count > maxParameters)
-        return fail(fileNames[0], "has more parameters than fit with \"" + fileNames[1] + "\"");
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    glUseProgram(pair);
-    for (GLint unit = firstSamplerUnit; parameterCount < count; ++parameterCount) {
-        ParameterRecord& record = parameters[parameterCount];
+    for (GLint i = 0; i < count; ++i) {
         char name[uniformNameLength] = "";
         GLint size = 0;
         GLenum type = 0;
-        glGetActiveUniform(pair, static_cast<GLuint>(parameterCount), uniformNameLength, nullptr,
-                           &size, &type, name);
-        record = {name, glGetUniformLocation(pair, name), 0, -1, 0};
-        record.target = type == GL_SAMPLER_2D     ? GL_TEXTURE_2D
+        glGetActiveUniform(pair, static_cast<GLuint>(i), uniformNameLength, nullptr, &size, &type,
+                           name);
+        GLenum target = type == GL_SAMPLER_2D     ? GL_TEXTURE_2D
                         : type == GL_SAMPLER_CUBE ? GL_TEXTURE_CUBE_MAP
                                                   : 0;
-        if (record.target != 0)
-            glUniform1i(record.location, record.unit = unit++);
+        if (target == 0)
+            continue;
+        if (samplerCount == maxSamplers)
+            return fail(fileNames[1], "has more samplers than fit");
+        samplers[samplerCount] = {glGetUniformLocation(pair, name), target,
+                                  firstSamplerUnit + samplerCount, 0, readsNearest(name)};
+        ++samplerCount;
     }
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    glUseProgram(pair);
+    for (int i = 0; i < samplerCount; ++i)
+        glUniform1i(samplers[i].location, samplers[i].unit);
     glUseProgram(static_cast<GLuint>(current));
     return true;
 }
@@ -104,7 +135,7 @@ bool findUniforms() {
 void linkPair() {
     glDeleteProgram(pair);
     pair = glCreateProgram();
-    parameterCount = 0;
+    samplerCount = 0;
     glAttachShader(pair, shaders[0]);
     glAttachShader(pair, shaders[1]);
     glLinkProgram(pair);
@@ -112,38 +143,56 @@ void linkPair() {
     glGetProgramiv(pair, GL_LINK_STATUS, &status);
     if (status != GL_TRUE)
         fail(fileNames[0], "does not link with \"" + fileNames[1] + "\":", pair);
-    linked = status == GL_TRUE && findUniforms();
+    if (nearestSampler == 0)
+        nearestSampler = makeNearestSampler();
+    linked = status == GL_TRUE && findSamplers();
 }
 
-// The parameter's location while the pair is bound, else -1.
+// A parameter is its uniform's location plus one, so that 0 is none.
 GLint boundLocation(ShaderParameter parameter) {
-    return bound && parameter > 0 && parameter <= parameterCount
-               ? parameters[parameter - 1].location
-               : -1;
+    return bound ? parameter - 1 : -1;
 }
 
-void bindOnUnit(ShaderParameter sampler, bool enable) {
-    if (sampler <= 0 || sampler > parameterCount || parameters[sampler - 1].target == 0)
+SamplerRecord* samplerOf(ShaderParameter parameter) {
+    for (int i = 0; parameter > 0 && i < samplerCount; ++i)
+        if (samplers[i].location == parameter - 1)
+            return &samplers[i];
+    return nullptr;
+}
+
+void bindOnUnit(ShaderParameter parameter, bool enable) {
+    const SamplerRecord* sampler = samplerOf(parameter);
+    if (sampler == nullptr)
         return;
-    const ParameterRecord& record = parameters[sampler - 1];
     GLint active = GL_TEXTURE0;
     glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
-    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(record.unit));
-    glBindTexture(record.target, enable ? record.texture : 0);
+    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(sampler->unit));
+    glBindTexture(sampler->target, enable ? sampler->texture : 0);
     glActiveTexture(static_cast<GLenum>(active));
+    if (sampler->nearest)
+        glBindSampler(static_cast<GLuint>(sampler->unit), enable ? nearestSampler : 0);
+}
+
+// Ends the pair's use, and with it the nearest reading of its samplers: the
+// fixed-function pipeline sees the textures' own filters.
+void release() {
+    glUseProgram(0);
+    bound = false;
+    for (int i = 0; i < samplerCount; ++i)
+        if (samplers[i].nearest)
+            glBindSampler(static_cast<GLuint>(samplers[i].unit), 0);
 }
 
 } // namespace
 
 ShaderContext shaderCreateContext() {
-    glUseProgram(0);
-    bound = false;
+    release();
     glDeleteProgram(pair);
     glDeleteShader(shaders[0]);
     glDeleteShader(shaders[1]);
     shaders[0] = shaders[1] = pair = 0;
     linked = false;
-    parameterCount = 0;
+    samplerCount = 0;
     return 1;
 }
 
@@ -184,7 +233,7 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
 
 // Loading the second of the two programs links the pair.
 bool shaderLoadProgram(ShaderProgram program) {
-    if (stageOf(program) < 0)
+    if (program == 0)
         return false;
     bool both = shaders[0] != 0 && shaders[1] != 0;
     if (both)
@@ -193,22 +242,19 @@ bool shaderLoadProgram(ShaderProgram program) {
 }
 
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
-    for (int i = 0; linked && stageOf(program) >= 0 && name != nullptr && i < parameterCount; ++i)
-        if (parameters[i].name == name)
-            return i + 1;
-    return 0;
+    return linked && program != 0 && name != nullptr ? glGetUniformLocation(pair, name) + 1 : 0;
 }
 
-void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
-    if (sampler > 0 && sampler <= parameterCount)
-        parameters[sampler - 1].texture = texture;
+void shaderSetTextureParameter(ShaderParameter parameter, unsigned int texture) {
+    if (SamplerRecord* sampler = samplerOf(parameter))
+        sampler->texture = texture;
 }
 
 // GLSL has no stage to switch on: the pair is used from its bind on.
 void shaderEnableProfile(ShaderProfile) {}
 
 void shaderBindProgram(ShaderProgram program) {
-    if (!linked || stageOf(program) < 0)
+    if (!linked || program == 0)
         return;
     glUseProgram(pair);
     bound = true;
@@ -253,8 +299,6 @@ void shaderDisableTextureParameter(ShaderParameter sampler) {
 
 // Either stage's disable ends the pair's use.
 void shaderDisableProfile(ShaderProfile profile) {
-    if (!bound || profile == shaderNoProfile)
-        return;
-    bound = false;
-    glUseProgram(0);
+    if (bound && profile != shaderNoProfile)
+        release();
 }

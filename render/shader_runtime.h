@@ -3,11 +3,11 @@
 // an entry function ("void vert(...)", called by main()) and parameters
 // found by name; GLSL links the two into one program object. The layer holds
 // that one pair: linked when the second program is loaded, which is when its
-// uniforms' locations are found and its samplers get texture units (from 1:
-// unit 0 stays with the fixed-function pipeline); current from the bind of
-// either program until either profile is disabled, and given values only
-// then. A failure prints one line on standard error naming the file, then
-// the compiler's log; the call returns 0 or false, and a 0 handle does nothing.
+// samplers get texture units (from 1: unit 0 stays with the fixed-function
+// pipeline); current from the bind of either program until either profile
+// is disabled, and given values only then. A failure prints one line on
+// standard error naming the file, then the compiler's log; the call returns
+// 0 or false, and a 0 handle does nothing.
 #pragma once
 
 typedef int ShaderContext;
@@ -28,7 +28,7 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fi
                                            ShaderProfile profile, const char* entry);
 // True while the other stage is awaited, then whether the two link.
 bool shaderLoadProgram(ShaderProgram program);
-// An active uniform of the pair; 0 for other names (varyings, entry
+// A uniform the linked pair uses; 0 for other names (varyings, entry
 // parameters, uniforms the linker dropped).
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name);
 

@@ -95,14 +95,48 @@ TEST_F(ShaderProgramsTest, SamplersHoldTheirTexturesAndOnlyTheEnvironmentIsRelea
         units[i] = samplerUnit(program, samplerNames[i]);
         EXPECT_GT(units[i], 0) << samplerNames[i];
         GLenum binding = i == 0 ? GL_TEXTURE_BINDING_2D : GL_TEXTURE_BINDING_CUBE_MAP;
-        EXPECT_EQ(textureOnUnit(units[i], binding), expected[i]) << samplerNames[i];
+        EXPECT_EQ(bindingOnUnit(units[i], binding), expected[i]) << samplerNames[i];
         for (int j = 0; j < i; ++j)
             EXPECT_NE(units[i], units[j]) << samplerNames[i] << " shares a unit";
     }
     unbindShaderPrograms();
-    EXPECT_EQ(textureOnUnit(units[3], GL_TEXTURE_BINDING_CUBE_MAP), 0u);
-    EXPECT_EQ(textureOnUnit(units[4], GL_TEXTURE_BINDING_CUBE_MAP), bottomCubeTexture);
-    EXPECT_EQ(textureOnUnit(units[0], GL_TEXTURE_BINDING_2D), normalMapTexture);
+    EXPECT_EQ(bindingOnUnit(units[3], GL_TEXTURE_BINDING_CUBE_MAP), 0u);
+    EXPECT_EQ(bindingOnUnit(units[4], GL_TEXTURE_BINDING_CUBE_MAP), bottomCubeTexture);
+    EXPECT_EQ(bindingOnUnit(units[0], GL_TEXTURE_BINDING_2D), normalMapTexture);
+}
+
+// The normalisation cube is read at the nearest texel while the programs are
+// bound, through a sampler object that wraps as the texture does; the
+// texture keeps its own filters, and no unit holds the sampler afterwards.
+TEST_F(ShaderProgramsTest, NormalisationCubeIsReadNearestOnlyWhileShading) {
+    bindShaderPrograms();
+    GLuint program = currentProgram();
+    GLint normaliserUnit = samplerUnit(program, "normalizeCube");
+    GLint active = GL_TEXTURE0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(normaliserUnit));
+    const GLenum settings[] = {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER, GL_TEXTURE_WRAP_S,
+                               GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R};
+    GLint own[5];
+    for (int i = 0; i < 5; ++i)
+        glGetTexParameteriv(GL_TEXTURE_CUBE_MAP, settings[i], &own[i]);
+    glActiveTexture(static_cast<GLenum>(active));
+    EXPECT_EQ(own[0], GL_LINEAR);
+    EXPECT_EQ(own[1], GL_LINEAR);
+
+    for (const char* name : samplerNames) {
+        GLuint sampler = bindingOnUnit(samplerUnit(program, name), GL_SAMPLER_BINDING);
+        bool normaliser = std::string(name).rfind("normalizeCube", 0) == 0;
+        ASSERT_EQ(sampler != 0, normaliser) << name;
+        for (int i = 0; normaliser && i < 5; ++i) {
+            GLint setting = 0;
+            glGetSamplerParameteriv(sampler, settings[i], &setting);
+            EXPECT_EQ(setting, i < 2 ? GL_NEAREST : own[i]) << name << " setting " << i;
+        }
+    }
+    unbindShaderPrograms();
+    for (const char* name : samplerNames)
+        EXPECT_EQ(bindingOnUnit(samplerUnit(program, name), GL_SAMPLER_BINDING), 0u) << name;
 }
 
 // The eye at world (cameraX, cameraY + 7, 10), turned by pitch and heading.
