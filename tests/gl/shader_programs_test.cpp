@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "render/shader_runtime.h"
 #include "tests/gl/shader_test_support.h"
 
 namespace {
