@@ -1,9 +1,9 @@
-// The shader layer: two programs compiled from files and linked into one
-// pair, whose samplers get their units once and whose uniforms are given
-// values while it is bound.
+// The shader layer: two programs read from files and linked into one pair,
+// whose samplers get their units at the link.
 #include "render/shader_runtime.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "image/image.h"
@@ -12,198 +12,149 @@
 
 namespace {
 
-// The water's fragment program has 5 samplers.
-constexpr int maxSamplers = 8;
-constexpr GLint firstSamplerUnit = 1;
+constexpr int maxSamplers = 8; // the water's fragment program has 5
 constexpr int uniformNameLength = 64;
-// A shader source is a few kilobytes; anything this big is not one.
-constexpr std::size_t maxSourceBytes = 1 << 20;
-// The compiler's log is shown up to this length.
-constexpr int logLength = 4096;
+constexpr std::size_t maxSourceBytes = 1 << 20; // a source has a few kilobytes
+constexpr int logLength = 4096;                 // of the compiler's log shown
 
-// Read at the nearest texel while the pair is bound: the fragment program
+// Read at the nearest texel while the pair is in use: the fragment program
 // takes only a length from the normalisation cube and refines it with a
-// Newton step, so a blend of four texels buys nothing but its cost. The
-// texture keeps its own filters for the fixed-function pipeline.
+// Newton step, so a blend of four texels buys nothing but its cost.
 const char* const nearestSamplerNames[] = {"normalizeCube", "normalizeCube2"};
 
-struct SamplerRecord {
+struct Sampler {
     GLint location;
+    GLuint unit;
     GLenum target;
-    GLint unit;
     GLuint texture;
     bool nearest;
 };
 
-// The programs by stage, the pair they link into and the pair's samplers.
-GLuint shaders[2];
+GLuint shaders[2]; // by stage
 std::string fileNames[2];
-GLuint pair = 0;
-bool linked = false;
-bool bound = false;
-SamplerRecord samplers[maxSamplers];
+GLuint pair = 0; // 0 unless the two linked
+Sampler samplers[maxSamplers];
 int samplerCount = 0;
-// Reads the nearest texel, clamped to the edge as the cube maps are; 0 where
-// the library has no sampler objects.
+// Nearest texels, clamped to the edge as the cube maps are; stays 0 where
+// the library has no sampler objects (before OpenGL 3.3). Bound only while
+// the pair is in use: the texture keeps its own filters.
 GLuint nearestSampler = 0;
 
 // One line per failure, then the compiler's log of the object if it has one.
-// Returns the 0 that the failing call gives back.
+// Returns the 0 or false that the failing call gives back.
 int fail(const std::string& fileName, const std::string& problem, GLuint object = 0) {
-    std::string log(logLength, '\0');
+    char log[logLength] = "";
     if (object != 0)
         (glIsShader(object) ? glGetShaderInfoLog : glGetProgramInfoLog)(object, logLength, nullptr,
-                                                                        &log[0]);
-    log.resize(log.find('\0'));
-    if (!log.empty() && log.back() != '\n')
-        log += '\n';
-    std::fprintf(stderr, "shader \"%s\": %s\n%s", fileName.c_str(), problem.c_str(), log.c_str());
-    std::fflush(stderr);
+                                                                        log);
+    std::string text = "shader \"" + fileName + "\": " + problem + "\n" + log;
+    std::fputs((text.back() == '\n' ? text : text + "\n").c_str(), stderr);
     return 0;
 }
 
-// Reads one byte more than a source may have, so that a huge or endless file
-// is refused without reading all of it. Only a regular file is opened, and
-// without waiting: a FIFO or a directory named like a shader cannot be opened.
+// Only a regular file is opened, so a FIFO or a folder named like a shader
+// cannot make the start-up wait; one byte more than a source may have is
+// read, so a huge file is refused without reading all of it.
 bool readSource(const char* fileName, std::string& source) {
     std::FILE* file = openRegularFileStream(fileName);
     if (file == nullptr)
         return fail(fileName, "cannot open the file");
-    source.assign(maxSourceBytes + 1, '\0');
+    source.resize(maxSourceBytes + 1);
     source.resize(std::fread(&source[0], 1, source.size(), file));
-    bool bad = std::ferror(file) != 0;
+    bool read = std::ferror(file) == 0 && source.size() <= maxSourceBytes;
     std::fclose(file);
-    if (bad || source.size() > maxSourceBytes)
-        return fail(fileName, "is not a shader source (too large or unreadable)");
-    return true;
+    return read || fail(fileName, "is not a shader source (too large or unreadable)");
 }
 
-// Sampler objects came with OpenGL 3.3; GL_MAJOR_VERSION reads 0 before 3.0.
-GLuint makeNearestSampler() {
-    GLint major = 0;
+void makeNearestSampler() {
+    GLint major = 0; // stays 0 before OpenGL 3.0
     GLint minor = 0;
-    GLuint sampler = 0;
     glGetIntegerv(GL_MAJOR_VERSION, &major);
     glGetIntegerv(GL_MINOR_VERSION, &minor);
-    if (major * 10 + minor < 33)
-        return sampler;
-    glGenSamplers(1, &sampler);
+    if (nearestSampler != 0 || major * 10 + minor < 33)
+        return;
+    glGenSamplers(1, &nearestSampler);
     for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
-        glSamplerParameteri(sampler, filter, GL_NEAREST);
+        glSamplerParameteri(nearestSampler, filter, GL_NEAREST);
     for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R})
-        glSamplerParameteri(sampler, wrap, GL_CLAMP_TO_EDGE);
-    return sampler;
-}
-
-bool readsNearest(const std::string& samplerName) {
-    for (const char* name : nearestSamplerNames)
-        if (samplerName == name)
-            return nearestSampler != 0;
-    return false;
-}
-
-// Gives every sampler among the pair's active uniforms a unit of its own.
-bool findSamplers() {
-    GLint count = 0;
-    glGetProgramiv(pair, GL_ACTIVE_UNIFORMS, &count);
-    for (GLint i = 0; i < count; ++i) {
-        char name[uniformNameLength] = "";
-        GLint size = 0;
-        GLenum type = 0;
-        glGetActiveUniform(pair, static_cast<GLuint>(i), uniformNameLength, nullptr, &size, &type,
-                           name);
-        GLenum target = type == GL_SAMPLER_2D     ? GL_TEXTURE_2D
-                        : type == GL_SAMPLER_CUBE ? GL_TEXTURE_CUBE_MAP
-                                                  : 0;
-        if (target == 0)
-            continue;
-        if (samplerCount == maxSamplers)
-            return fail(fileNames[1], "has more samplers than fit");
-        samplers[samplerCount] = {glGetUniformLocation(pair, name), target,
-                                  firstSamplerUnit + samplerCount, 0, readsNearest(name)};
-        ++samplerCount;
-    }
-    GLint current = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    glUseProgram(pair);
-    for (int i = 0; i < samplerCount; ++i)
-        glUniform1i(samplers[i].location, samplers[i].unit);
-    glUseProgram(static_cast<GLuint>(current));
-    return true;
-}
-
-void linkPair() {
-    glDeleteProgram(pair);
-    pair = glCreateProgram();
-    samplerCount = 0;
-    glAttachShader(pair, shaders[0]);
-    glAttachShader(pair, shaders[1]);
-    glLinkProgram(pair);
-    GLint status = GL_FALSE;
-    glGetProgramiv(pair, GL_LINK_STATUS, &status);
-    if (status != GL_TRUE)
-        fail(fileNames[0], "does not link with \"" + fileNames[1] + "\":", pair);
-    if (nearestSampler == 0)
-        nearestSampler = makeNearestSampler();
-    linked = status == GL_TRUE && findSamplers();
+        glSamplerParameteri(nearestSampler, wrap, GL_CLAMP_TO_EDGE);
 }
 
 // A parameter is its uniform's location plus one, so that 0 is none.
-GLint boundLocation(ShaderParameter parameter) {
-    return bound ? parameter - 1 : -1;
-}
-
-SamplerRecord* samplerOf(ShaderParameter parameter) {
-    for (int i = 0; parameter > 0 && i < samplerCount; ++i)
+Sampler* samplerOf(ShaderParameter parameter) {
+    for (int i = 0; i < samplerCount; ++i)
         if (samplers[i].location == parameter - 1)
             return &samplers[i];
     return nullptr;
 }
 
+// Gives every sampler among the pair's active uniforms the next unit.
+bool findSamplers() {
+    GLint count = 0;
+    glGetProgramiv(pair, GL_ACTIVE_UNIFORMS, &count);
+    for (GLuint i = 0; i < static_cast<GLuint>(count); ++i) {
+        char name[uniformNameLength] = "";
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(pair, i, uniformNameLength, nullptr, &size, &type, name);
+        if (type != GL_SAMPLER_2D && type != GL_SAMPLER_CUBE)
+            continue;
+        if (samplerCount == maxSamplers)
+            return fail(fileNames[1], "has more samplers than fit");
+        GLuint unit = static_cast<GLuint>(samplerCount + 1);
+        GLenum target = type == GL_SAMPLER_2D ? GL_TEXTURE_2D : GL_TEXTURE_CUBE_MAP;
+        samplers[samplerCount++] = {glGetUniformLocation(pair, name), unit, target, 0, false};
+    }
+    for (const char* name : nearestSamplerNames)
+        if (Sampler* normaliser = samplerOf(glGetUniformLocation(pair, name) + 1))
+            normaliser->nearest = nearestSampler != 0;
+    glUseProgram(pair);
+    for (int i = 0; i < samplerCount; ++i)
+        glUniform1i(samplers[i].location, static_cast<GLint>(samplers[i].unit));
+    glUseProgram(0);
+    return true;
+}
+
 void bindOnUnit(ShaderParameter parameter, bool enable) {
-    const SamplerRecord* sampler = samplerOf(parameter);
+    Sampler* sampler = samplerOf(parameter);
     if (sampler == nullptr)
         return;
     GLint active = GL_TEXTURE0;
     glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
-    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(sampler->unit));
+    glActiveTexture(GL_TEXTURE0 + sampler->unit);
     glBindTexture(sampler->target, enable ? sampler->texture : 0);
     glActiveTexture(static_cast<GLenum>(active));
-    if (sampler->nearest)
-        glBindSampler(static_cast<GLuint>(sampler->unit), enable ? nearestSampler : 0);
 }
 
-// Ends the pair's use, and with it the nearest reading of its samplers: the
-// fixed-function pipeline sees the textures' own filters.
-void release() {
-    glUseProgram(0);
-    bound = false;
+void use(bool inUse) {
+    glUseProgram(inUse ? pair : 0);
     for (int i = 0; i < samplerCount; ++i)
         if (samplers[i].nearest)
-            glBindSampler(static_cast<GLuint>(samplers[i].unit), 0);
+            glBindSampler(samplers[i].unit, inUse ? nearestSampler : 0);
+}
+
+void forgetPair() {
+    use(false);
+    glDeleteProgram(pair);
+    pair = 0;
+    samplerCount = 0;
 }
 
 } // namespace
 
 ShaderContext shaderCreateContext() {
-    release();
-    glDeleteProgram(pair);
+    forgetPair();
     glDeleteShader(shaders[0]);
     glDeleteShader(shaders[1]);
-    shaders[0] = shaders[1] = pair = 0;
-    linked = false;
-    samplerCount = 0;
+    shaders[0] = shaders[1] = 0;
     return 1;
 }
 
 ShaderProfile shaderLatestProfile(ShaderStage stage) {
-    const GLubyte* version = glGetString(GL_SHADING_LANGUAGE_VERSION);
-    if (version == nullptr || version[0] == '\0')
+    if (glGetString(GL_SHADING_LANGUAGE_VERSION) == nullptr)
         return shaderNoProfile;
     return stage == shaderVertexStage ? shaderGlslVertexProfile : shaderGlslFragmentProfile;
 }
-
-void shaderSetOptimalOptions(ShaderProfile) {}
 
 ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
                                            ShaderProfile profile, const char*) {
@@ -212,9 +163,8 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
         return fail(fileName, "cannot be compiled: no shader support");
     if (!readSource(fileName, source))
         return 0;
-    int stage = profile == shaderGlslVertexProfile ? shaderVertexStage : shaderFragmentStage;
-    GLuint shader =
-        glCreateShader(stage == shaderVertexStage ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
+    int stage = profile == shaderGlslVertexProfile ? 0 : 1;
+    GLuint shader = glCreateShader(stage == 0 ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
     const char* text = source.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
@@ -233,37 +183,42 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
 
 // Loading the second of the two programs links the pair.
 bool shaderLoadProgram(ShaderProgram program) {
-    if (program == 0)
-        return false;
-    bool both = shaders[0] != 0 && shaders[1] != 0;
-    if (both)
-        linkPair();
-    return !both || linked;
+    if (program == 0 || shaders[0] == 0 || shaders[1] == 0)
+        return program != 0;
+    forgetPair();
+    pair = glCreateProgram();
+    glAttachShader(pair, shaders[0]);
+    glAttachShader(pair, shaders[1]);
+    glLinkProgram(pair);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(pair, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE)
+        fail(fileNames[0], "does not link with \"" + fileNames[1] + "\":", pair);
+    makeNearestSampler();
+    if (linked == GL_TRUE && findSamplers())
+        return true;
+    forgetPair();
+    return false;
 }
 
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
-    return linked && program != 0 && name != nullptr ? glGetUniformLocation(pair, name) + 1 : 0;
+    return pair != 0 && program != 0 && name != nullptr ? glGetUniformLocation(pair, name) + 1 : 0;
 }
 
-void shaderSetTextureParameter(ShaderParameter parameter, unsigned int texture) {
-    if (SamplerRecord* sampler = samplerOf(parameter))
-        sampler->texture = texture;
+void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
+    if (Sampler* found = samplerOf(sampler))
+        found->texture = texture;
 }
-
-// GLSL has no stage to switch on: the pair is used from its bind on.
-void shaderEnableProfile(ShaderProfile) {}
 
 void shaderBindProgram(ShaderProgram program) {
-    if (!linked || program == 0)
-        return;
-    glUseProgram(pair);
-    bound = true;
+    if (pair != 0 && program != 0)
+        use(true);
 }
 
-// GL turns a row-major matrix round itself on the way in.
+// The setters rely on GL ignoring location -1, that of a 0 handle. GL turns
+// a row-major matrix round itself on the way in.
 void shaderSetMatrixParameterRowMajor(ShaderParameter parameter, const float* rowMajor) {
-    if (GLint at = boundLocation(parameter); at >= 0 && rowMajor != nullptr)
-        glUniformMatrix4fv(at, 1, GL_TRUE, rowMajor);
+    glUniformMatrix4fv(parameter - 1, 1, GL_TRUE, rowMajor);
 }
 
 // The library hands its matrices over column-major. Read as row-major they
@@ -275,18 +230,15 @@ void shaderSetModelViewProjectionParameter(ShaderParameter parameter) {
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview.element);
     glGetFloatv(GL_PROJECTION_MATRIX, projection.element);
     matrixMultiply(modelview, projection);
-    if (GLint at = boundLocation(parameter); at >= 0)
-        glUniformMatrix4fv(at, 1, GL_FALSE, modelview.element);
+    glUniformMatrix4fv(parameter - 1, 1, GL_FALSE, modelview.element);
 }
 
 void shaderSetParameter3fv(ShaderParameter parameter, const float* value) {
-    if (GLint at = boundLocation(parameter); at >= 0 && value != nullptr)
-        glUniform3fv(at, 1, value);
+    glUniform3fv(parameter - 1, 1, value);
 }
 
 void shaderSetParameter1f(ShaderParameter parameter, float value) {
-    if (GLint at = boundLocation(parameter); at >= 0)
-        glUniform1f(at, value);
+    glUniform1f(parameter - 1, value);
 }
 
 void shaderEnableTextureParameter(ShaderParameter sampler) {
@@ -299,6 +251,6 @@ void shaderDisableTextureParameter(ShaderParameter sampler) {
 
 // Either stage's disable ends the pair's use.
 void shaderDisableProfile(ShaderProfile profile) {
-    if (bound && profile != shaderNoProfile)
-        release();
+    if (profile != shaderNoProfile)
+        use(false);
 }
