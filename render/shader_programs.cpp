@@ -54,6 +54,8 @@ ShaderParameter parameters[parameterCount];
 // other: the water is then drawn by the fixed-function reflection path.
 bool programsUsable = false;
 
+// Loading the second program links it with the first: a program that does
+// not link with the other comes back as 0 too.
 ShaderProgram makeProgram(ShaderStage stage, ShaderProfile& profile, const char* fileName,
                           const char* entry) {
     profile = shaderLatestProfile(stage);
@@ -85,8 +87,7 @@ void createShaderPrograms() {
     shaderContext = shaderCreateContext();
     vertexProgram = makeProgram(shaderVertexStage, vertexProfile, "v.cg", "vert");
     fragmentProgram = makeProgram(shaderFragmentStage, fragmentProfile, "f.cg", "frag");
-    programsUsable = vertexProgram != 0 && fragmentProgram != 0 &&
-                     shaderLinkPrograms(vertexProgram, fragmentProgram);
+    programsUsable = vertexProgram != 0 && fragmentProgram != 0;
     if (!programsUsable)
         return;
     lookUpParameters();

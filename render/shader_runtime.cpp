@@ -1,13 +1,10 @@
-// The shader layer: programs compiled from files, parameters kept here and
-// sent to the linked pair of programs while it is current.
+// The shader layer: two programs read from files and linked into one pair,
+// whose samplers get their units at the link.
 #include "render/shader_runtime.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "image/image.h"
 #include "render/gl_api.h"
@@ -15,393 +12,213 @@
 
 namespace {
 
-constexpr ShaderContext theContext = 1;
-// The water needs two programs and 17 parameters.
-constexpr int maxPrograms = 8;
-constexpr int maxParameters = 32;
-// Longer names are never those of used uniforms.
+constexpr int maxSamplers = 8; // the water's fragment program has 5
 constexpr int uniformNameLength = 64;
-// A shader source is a few kilobytes; anything this big is not one.
-constexpr std::size_t maxSourceBytes = 1 << 20;
-constexpr int matrixFloats = 16;
+constexpr std::size_t maxSourceBytes = 1 << 20; // a source has a few kilobytes
+constexpr int logLength = 4096;                 // of the compiler's log shown
 
-struct ProgramRecord {
-    bool vertex;
-    GLuint shader;
-    std::string fileName, source;
-};
+// Read at the nearest texel while the pair is in use: the fragment program
+// takes only a length from the normalisation cube and refines it with a
+// Newton step, so a blend of four texels buys nothing but its cost.
+const char* const nearestSamplerNames[] = {"normalizeCube", "normalizeCube2"};
 
-// A parameter of one program. type and location are those of the uniform
-// of its name in the linked pair (0 and -1 when it has none); sent says the
-// pair holds the value. A value never set is 0, as GL starts a uniform.
-struct ParameterRecord {
-    ShaderProgram program;
-    std::string name;
-    GLenum type;
+struct Sampler {
     GLint location;
-    int unit; // a sampler's value, -1 for other parameters
-    unsigned int texture;
-    bool sent;
-    float value[matrixFloats]; // matrices column-major, as GLSL takes them
+    GLuint unit;
+    GLenum target;
+    GLuint texture;
+    bool nearest;
 };
 
-// The enabled profiles, the programs bound to them and the one linked pair.
-// A failed link is kept too, so that it is reported once and never made
-// current.
-struct PipelineRecord {
-    bool vertexEnabled, fragmentEnabled;
-    ShaderProgram boundVertex, boundFragment;
-    ShaderProgram linkedVertex, linkedFragment;
-    GLuint pair;
-    bool linked, pairCurrent;
-};
+GLuint shaders[2]; // by stage
+std::string fileNames[2];
+GLuint pair = 0; // 0 unless the two linked
+Sampler samplers[maxSamplers];
+int samplerCount = 0;
+// Nearest texels, clamped to the edge as the cube maps are; stays 0 where
+// the library has no sampler objects (before OpenGL 3.3). Bound only while
+// the pair is in use: the texture keeps its own filters.
+GLuint nearestSampler = 0;
 
-// Index 0 of each table is the null handle and stays unused.
-ProgramRecord programs[maxPrograms + 1];
-int programCount = 0;
-ParameterRecord parameters[maxParameters + 1];
-int parameterCount = 0;
-PipelineRecord pipeline = {};
-int nextTextureUnit = shaderFirstSamplerUnit;
-
-bool validProgram(ShaderProgram program) {
-    return program > 0 && program <= programCount;
-}
-
-bool validParameter(ShaderParameter parameter) {
-    return parameter > 0 && parameter <= parameterCount;
-}
-
-// One message per failure, a log from the compiler on the lines after it.
-// Returns the null handle that the failing call gives back.
-int fail(const std::string& fileName, const std::string& problem,
-         const std::string& log = std::string()) {
-    std::fprintf(stderr, "shader \"%s\": %s\n", fileName.c_str(), problem.c_str());
-    if (!log.empty())
-        std::fprintf(stderr, "%s%s", log.c_str(), log.back() == '\n' ? "" : "\n");
-    std::fflush(stderr);
+// One line per failure, then the compiler's log of the object if it has one.
+// Returns the 0 or false that the failing call gives back.
+int fail(const std::string& fileName, const std::string& problem, GLuint object = 0) {
+    char log[logLength] = "";
+    if (object != 0)
+        (glIsShader(object) ? glGetShaderInfoLog : glGetProgramInfoLog)(object, logLength, nullptr,
+                                                                        log);
+    std::string text = "shader \"" + fileName + "\": " + problem + "\n" + log;
+    std::fputs((text.back() == '\n' ? text : text + "\n").c_str(), stderr);
     return 0;
 }
 
-// The info log of a shader or a program object.
-std::string infoLog(GLuint object) {
-    bool shader = glIsShader(object) == GL_TRUE;
-    GLint length = 0;
-    (shader ? glGetShaderiv : glGetProgramiv)(object, GL_INFO_LOG_LENGTH, &length);
-    std::string log(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
-    (shader ? glGetShaderInfoLog : glGetProgramInfoLog)(object, length, nullptr, &log[0]);
-    return log.c_str();
-}
-
-// Reads one byte more than a source may have, so that a huge or endless file
-// is refused without reading all of it. Only a regular file is opened, and
-// without waiting: a FIFO or a directory named like a shader cannot be opened.
+// Only a regular file is opened, so a FIFO or a folder named like a shader
+// cannot make the start-up wait; one byte more than a source may have is
+// read, so a huge file is refused without reading all of it.
 bool readSource(const char* fileName, std::string& source) {
     std::FILE* file = openRegularFileStream(fileName);
     if (file == nullptr)
         return fail(fileName, "cannot open the file");
-    source.assign(maxSourceBytes + 1, '\0');
+    source.resize(maxSourceBytes + 1);
     source.resize(std::fread(&source[0], 1, source.size(), file));
-    bool bad = std::ferror(file) != 0;
+    bool read = std::ferror(file) == 0 && source.size() <= maxSourceBytes;
     std::fclose(file);
-    if (bad || source.size() > maxSourceBytes)
-        return fail(fileName, "is not a shader source (too large or unreadable)");
+    return read || fail(fileName, "is not a shader source (too large or unreadable)");
+}
+
+void makeNearestSampler() {
+    GLint major = 0; // stays 0 before OpenGL 3.0
+    GLint minor = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    if (nearestSampler != 0 || major * 10 + minor < 33)
+        return;
+    glGenSamplers(1, &nearestSampler);
+    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
+        glSamplerParameteri(nearestSampler, filter, GL_NEAREST);
+    for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R})
+        glSamplerParameteri(nearestSampler, wrap, GL_CLAMP_TO_EDGE);
+}
+
+// A parameter is its uniform's location plus one, so that 0 is none.
+Sampler* samplerOf(ShaderParameter parameter) {
+    for (int i = 0; i < samplerCount; ++i)
+        if (samplers[i].location == parameter - 1)
+            return &samplers[i];
+    return nullptr;
+}
+
+// Gives every sampler among the pair's active uniforms the next unit.
+bool findSamplers() {
+    GLint count = 0;
+    glGetProgramiv(pair, GL_ACTIVE_UNIFORMS, &count);
+    for (GLuint i = 0; i < static_cast<GLuint>(count); ++i) {
+        char name[uniformNameLength] = "";
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(pair, i, uniformNameLength, nullptr, &size, &type, name);
+        if (type != GL_SAMPLER_2D && type != GL_SAMPLER_CUBE)
+            continue;
+        if (samplerCount == maxSamplers)
+            return fail(fileNames[1], "has more samplers than fit");
+        GLuint unit = static_cast<GLuint>(samplerCount + 1);
+        GLenum target = type == GL_SAMPLER_2D ? GL_TEXTURE_2D : GL_TEXTURE_CUBE_MAP;
+        samplers[samplerCount++] = {glGetUniformLocation(pair, name), unit, target, 0, false};
+    }
+    for (const char* name : nearestSamplerNames)
+        if (Sampler* normaliser = samplerOf(glGetUniformLocation(pair, name) + 1))
+            normaliser->nearest = nearestSampler != 0;
+    glUseProgram(pair);
+    for (int i = 0; i < samplerCount; ++i)
+        glUniform1i(samplers[i].location, static_cast<GLint>(samplers[i].unit));
+    glUseProgram(0);
     return true;
 }
 
-bool isWordCharacter(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
-
-bool isIdentifier(const char* word) {
-    if (!std::isalpha(static_cast<unsigned char>(word[0])) && word[0] != '_')
-        return false;
-    return std::all_of(word, word + std::strlen(word), isWordCharacter);
-}
-
-// The positions of word in source where it stands as a whole identifier.
-std::vector<std::size_t> wholeWords(const std::string& source, const char* word) {
-    std::vector<std::size_t> found;
-    if (!isIdentifier(word))
-        return found;
-    const std::size_t length = std::strlen(word);
-    for (std::size_t at = source.find(word); at != std::string::npos;
-         at = source.find(word, at + 1)) {
-        bool before = at > 0 && isWordCharacter(source[at - 1]);
-        bool after = at + length < source.size() && isWordCharacter(source[at + length]);
-        if (!before && !after)
-            found.push_back(at);
-    }
-    return found;
-}
-
-std::size_t skipSpace(const std::string& source, std::size_t at) {
-    while (at < source.size() && std::isspace(static_cast<unsigned char>(source[at])))
-        ++at;
-    return at;
-}
-
-// "void entry (" somewhere in the source, with any white space between.
-bool definesEntry(const std::string& source, const char* entry) {
-    for (std::size_t at : wholeWords(source, entry)) {
-        std::size_t open = skipSpace(source, at + std::strlen(entry));
-        std::size_t end = at;
-        while (end > 0 && std::isspace(static_cast<unsigned char>(source[end - 1])))
-            --end;
-        bool afterVoid = end < at && end >= 4 && source.compare(end - 4, 4, "void") == 0 &&
-                         (end == 4 || !isWordCharacter(source[end - 5]));
-        if (afterVoid && open < source.size() && source[open] == '(')
-            return true;
-    }
-    return false;
-}
-
-GLenum samplerTarget(GLenum type) {
-    return type == GL_SAMPLER_2D     ? GL_TEXTURE_2D
-           : type == GL_SAMPLER_CUBE ? GL_TEXTURE_CUBE_MAP
-                                     : 0;
-}
-
-// Sends the value if the pair is current and does not hold it yet.
-void send(ShaderParameter parameter) {
-    ParameterRecord& record = parameters[parameter];
-    if (!pipeline.pairCurrent || record.location < 0 || record.sent)
+void bindOnUnit(ShaderParameter parameter, bool enable) {
+    Sampler* sampler = samplerOf(parameter);
+    if (sampler == nullptr)
         return;
-    record.sent = true;
-    if (samplerTarget(record.type) != 0)
-        glUniform1i(record.location, record.unit);
-    else if (record.type == GL_FLOAT)
-        glUniform1fv(record.location, 1, record.value);
-    else if (record.type == GL_FLOAT_VEC3)
-        glUniform3fv(record.location, 1, record.value);
-    else if (record.type == GL_FLOAT_MAT4)
-        glUniformMatrix4fv(record.location, 1, GL_FALSE, record.value);
-}
-
-// Finds the parameter among the linked pair's used uniforms; a sampler found
-// there the first time gets a texture unit of its own.
-void lookUp(ShaderParameter parameter) {
-    ParameterRecord& record = parameters[parameter];
-    record.type = 0;
-    record.location = -1;
-    record.sent = false;
-    GLint count = 0;
-    if (pipeline.linked &&
-        (record.program == pipeline.linkedVertex || record.program == pipeline.linkedFragment))
-        glGetProgramiv(pipeline.pair, GL_ACTIVE_UNIFORMS, &count);
-    for (GLint i = 0; i < count && record.location < 0; ++i) {
-        char name[uniformNameLength];
-        GLint size = 0;
-        GLenum type = 0;
-        glGetActiveUniform(pipeline.pair, static_cast<GLuint>(i), uniformNameLength, nullptr, &size,
-                           &type, name);
-        if (record.name == name) {
-            record.type = type;
-            record.location = glGetUniformLocation(pipeline.pair, name);
-        }
-    }
-    if (samplerTarget(record.type) == 0 || record.unit >= 0)
-        return;
-    GLint units = 0;
-    glGetIntegerv(GL_MAX_COMBINED_TEXTURE_IMAGE_UNITS, &units);
-    if (nextTextureUnit < units) {
-        record.unit = nextTextureUnit++;
-        return;
-    }
-    // Not a sampler then: sent or bound, it would use unit 0, the
-    // fixed-function pipeline's.
-    record.type = 0;
-    record.location = -1;
-    fail(programs[record.program].fileName,
-         "has more parameters than fit: \"" + record.name + "\"");
-}
-
-void makeCurrent(bool current) {
-    if (current == pipeline.pairCurrent)
-        return;
-    pipeline.pairCurrent = current;
-    glUseProgram(current ? pipeline.pair : 0);
-    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter)
-        send(parameter);
-}
-
-// Links a pair the first time it is asked for, in place of the one before.
-void linkPair(ShaderProgram vertex, ShaderProgram fragment) {
-    if (pipeline.linkedVertex == vertex && pipeline.linkedFragment == fragment)
-        return;
-    makeCurrent(false);
-    glDeleteProgram(pipeline.pair);
-    pipeline.linkedVertex = vertex;
-    pipeline.linkedFragment = fragment;
-    pipeline.pair = glCreateProgram();
-    glAttachShader(pipeline.pair, programs[vertex].shader);
-    glAttachShader(pipeline.pair, programs[fragment].shader);
-    glLinkProgram(pipeline.pair);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(pipeline.pair, GL_LINK_STATUS, &linked);
-    pipeline.linked = linked == GL_TRUE;
-    if (!pipeline.linked)
-        fail(programs[vertex].fileName,
-             "does not link with \"" + programs[fragment].fileName + "\":", infoLog(pipeline.pair));
-    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter)
-        lookUp(parameter);
-}
-
-// The pair is current while both stages are enabled and have their program
-// bound; no stage is ever current on its own.
-void applyPipeline() {
-    bool complete = pipeline.vertexEnabled && pipeline.fragmentEnabled &&
-                    pipeline.boundVertex != 0 && pipeline.boundFragment != 0;
-    if (complete)
-        linkPair(pipeline.boundVertex, pipeline.boundFragment);
-    makeCurrent(complete && pipeline.linked);
-}
-
-void setProfileEnabled(ShaderProfile profile, bool enabled) {
-    if (profile == shaderNoProfile)
-        return;
-    (profile == shaderGlslVertexProfile ? pipeline.vertexEnabled : pipeline.fragmentEnabled) =
-        enabled;
-    applyPipeline();
-}
-
-// A uniform of another type keeps its value.
-void setValue(ShaderParameter parameter, GLenum type, const float* value, int count) {
-    if (!validParameter(parameter) || value == nullptr)
-        return;
-    ParameterRecord& record = parameters[parameter];
-    std::size_t bytes = sizeof(float) * static_cast<std::size_t>(count);
-    if ((record.type != 0 && record.type != type) || std::memcmp(record.value, value, bytes) == 0)
-        return;
-    std::memcpy(record.value, value, bytes);
-    record.sent = false;
-    send(parameter);
-}
-
-// Binds the sampler's texture, or none, on its unit and restores the active
-// unit, so that the fixed-function pipeline keeps working on the unit it had.
-void bindOnUnit(ShaderParameter sampler, bool enable) {
-    if (!validParameter(sampler) || samplerTarget(parameters[sampler].type) == 0)
-        return;
-    const ParameterRecord& record = parameters[sampler];
     GLint active = GL_TEXTURE0;
     glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
-    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(record.unit));
-    glBindTexture(samplerTarget(record.type), enable ? record.texture : 0);
+    glActiveTexture(GL_TEXTURE0 + sampler->unit);
+    glBindTexture(sampler->target, enable ? sampler->texture : 0);
     glActiveTexture(static_cast<GLenum>(active));
+}
+
+void use(bool inUse) {
+    glUseProgram(inUse ? pair : 0);
+    for (int i = 0; i < samplerCount; ++i)
+        if (samplers[i].nearest)
+            glBindSampler(samplers[i].unit, inUse ? nearestSampler : 0);
+}
+
+void forgetPair() {
+    use(false);
+    glDeleteProgram(pair);
+    pair = 0;
+    samplerCount = 0;
 }
 
 } // namespace
 
 ShaderContext shaderCreateContext() {
-    glUseProgram(0);
-    glDeleteProgram(pipeline.pair);
-    for (ShaderProgram program = 1; program <= programCount; ++program)
-        glDeleteShader(programs[program].shader);
-    programCount = parameterCount = 0;
-    pipeline = PipelineRecord();
-    nextTextureUnit = shaderFirstSamplerUnit;
-    return theContext;
+    forgetPair();
+    glDeleteShader(shaders[0]);
+    glDeleteShader(shaders[1]);
+    shaders[0] = shaders[1] = 0;
+    return 1;
 }
 
 ShaderProfile shaderLatestProfile(ShaderStage stage) {
-    const GLubyte* version = glGetString(GL_SHADING_LANGUAGE_VERSION);
-    if (version == nullptr || version[0] == '\0')
+    if (glGetString(GL_SHADING_LANGUAGE_VERSION) == nullptr)
         return shaderNoProfile;
     return stage == shaderVertexStage ? shaderGlslVertexProfile : shaderGlslFragmentProfile;
 }
 
-void shaderSetOptimalOptions(ShaderProfile) {}
-
-ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fileName,
-                                           ShaderProfile profile, const char* entry) {
+ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
+                                           ShaderProfile profile, const char*) {
     std::string source;
-    if (fileName == nullptr || entry == nullptr)
-        return 0;
-    if (context != theContext || profile == shaderNoProfile || programCount == maxPrograms)
-        return fail(fileName, "cannot be compiled: no shader support or too many programs");
+    if (profile == shaderNoProfile)
+        return fail(fileName, "cannot be compiled: no shader support");
     if (!readSource(fileName, source))
         return 0;
-    bool vertex = profile == shaderGlslVertexProfile;
-    GLuint shader = glCreateShader(vertex ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
+    int stage = profile == shaderGlslVertexProfile ? 0 : 1;
+    GLuint shader = glCreateShader(stage == 0 ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
     const char* text = source.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE) {
-        fail(fileName, "does not compile:", infoLog(shader));
-    } else if (!definesEntry(source, entry)) {
-        fail(fileName, std::string("has no entry function \"void ") + entry + "(...)\"");
-    } else {
-        programs[++programCount] = {vertex, shader, fileName, source};
-        return programCount;
-    }
-    glDeleteShader(shader);
-    return 0;
-}
-
-// A compiled shader is ready to be linked; whether it links shows when the
-// pair does.
-bool shaderLoadProgram(ShaderProgram program) {
-    return validProgram(program);
-}
-
-// Any name the source mentions: the used uniforms hold values, the others
-// (an entry function's parameter, an unused uniform) hold nothing.
-ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
-    if (!validProgram(program) || name == nullptr)
+        fail(fileName, "does not compile:", shader);
+        glDeleteShader(shader);
         return 0;
-    for (ShaderParameter parameter = 1; parameter <= parameterCount; ++parameter) {
-        if (parameters[parameter].program == program && parameters[parameter].name == name)
-            return parameter;
     }
-    const ProgramRecord& record = programs[program];
-    if (wholeWords(record.source, name).empty())
-        return fail(record.fileName, std::string("has no parameter \"") + name + "\"");
-    if (parameterCount == maxParameters)
-        return fail(record.fileName, std::string("has more parameters than fit: \"") + name + "\"");
-    parameters[++parameterCount] = {program, name, 0, -1, -1, 0, false, {}};
-    lookUp(parameterCount);
-    send(parameterCount);
-    return parameterCount;
+    glDeleteShader(shaders[stage]);
+    shaders[stage] = shader;
+    fileNames[stage] = fileName;
+    return shader;
 }
 
-bool shaderLinkPrograms(ShaderProgram vertex, ShaderProgram fragment) {
-    if (!validProgram(vertex) || !validProgram(fragment) || !programs[vertex].vertex ||
-        programs[fragment].vertex)
-        return false;
-    linkPair(vertex, fragment);
-    return pipeline.linked;
+// Loading the second of the two programs links the pair.
+bool shaderLoadProgram(ShaderProgram program) {
+    if (program == 0 || shaders[0] == 0 || shaders[1] == 0)
+        return program != 0;
+    forgetPair();
+    pair = glCreateProgram();
+    glAttachShader(pair, shaders[0]);
+    glAttachShader(pair, shaders[1]);
+    glLinkProgram(pair);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(pair, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE)
+        fail(fileNames[0], "does not link with \"" + fileNames[1] + "\":", pair);
+    makeNearestSampler();
+    if (linked == GL_TRUE && findSamplers())
+        return true;
+    forgetPair();
+    return false;
+}
+
+ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
+    return pair != 0 && program != 0 && name != nullptr ? glGetUniformLocation(pair, name) + 1 : 0;
 }
 
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
-    if (validParameter(sampler))
-        parameters[sampler].texture = texture;
-}
-
-void shaderEnableProfile(ShaderProfile profile) {
-    setProfileEnabled(profile, true);
-}
-
-void shaderDisableProfile(ShaderProfile profile) {
-    setProfileEnabled(profile, false);
+    if (Sampler* found = samplerOf(sampler))
+        found->texture = texture;
 }
 
 void shaderBindProgram(ShaderProgram program) {
-    if (!validProgram(program))
-        return;
-    (programs[program].vertex ? pipeline.boundVertex : pipeline.boundFragment) = program;
-    applyPipeline();
+    if (pair != 0 && program != 0)
+        use(true);
 }
 
+// The setters rely on GL ignoring location -1, that of a 0 handle. GL turns
+// a row-major matrix round itself on the way in.
 void shaderSetMatrixParameterRowMajor(ShaderParameter parameter, const float* rowMajor) {
-    if (rowMajor == nullptr)
-        return;
-    float columnMajor[matrixFloats];
-    for (int i = 0; i < matrixFloats; ++i)
-        columnMajor[(i % 4) * 4 + i / 4] = rowMajor[i];
-    setValue(parameter, GL_FLOAT_MAT4, columnMajor, matrixFloats);
+    glUniformMatrix4fv(parameter - 1, 1, GL_TRUE, rowMajor);
 }
 
 // The library hands its matrices over column-major. Read as row-major they
@@ -413,15 +230,15 @@ void shaderSetModelViewProjectionParameter(ShaderParameter parameter) {
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview.element);
     glGetFloatv(GL_PROJECTION_MATRIX, projection.element);
     matrixMultiply(modelview, projection);
-    setValue(parameter, GL_FLOAT_MAT4, modelview.element, matrixFloats);
-}
-
-void shaderSetParameter1f(ShaderParameter parameter, float value) {
-    setValue(parameter, GL_FLOAT, &value, 1);
+    glUniformMatrix4fv(parameter - 1, 1, GL_FALSE, modelview.element);
 }
 
 void shaderSetParameter3fv(ShaderParameter parameter, const float* value) {
-    setValue(parameter, GL_FLOAT_VEC3, value, 3);
+    glUniform3fv(parameter - 1, 1, value);
+}
+
+void shaderSetParameter1f(ShaderParameter parameter, float value) {
+    glUniform1f(parameter - 1, value);
 }
 
 void shaderEnableTextureParameter(ShaderParameter sampler) {
@@ -432,6 +249,8 @@ void shaderDisableTextureParameter(ShaderParameter sampler) {
     bindOnUnit(sampler, false);
 }
 
-int shaderTextureUnit(ShaderParameter sampler) {
-    return validParameter(sampler) ? parameters[sampler].unit : -1;
+// Either stage's disable ends the pair's use.
+void shaderDisableProfile(ShaderProfile profile) {
+    if (profile != shaderNoProfile)
+        use(false);
 }

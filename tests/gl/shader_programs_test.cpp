@@ -3,20 +3,17 @@
 // the table's values, the current matrices and the textures.
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
-#include "render/shader_runtime.h"
 #include "tests/gl/shader_test_support.h"
 
 namespace {
 
 using namespace shader_test;
 
-const char* const vertexNames[] = {"position",      "texCoord",     "normal",
-                                   "fresnelBias",   "fresnelScale", "fresnelPower",
-                                   "etaRatio",      "eyePositionW", "lightPosition",
-                                   "ModelViewProj", "modelToWorld", "normalMapTexCoord"};
-const char* const fragmentNames[] = {"normalMapTexCoord", "normalMap",      "normalizeCube",
-                                     "normalizeCube2",    "environmentMap", "bottomMap"};
+const char* const uniformNames[] = {"fresnelBias",   "fresnelScale", "fresnelPower",
+                                    "etaRatio",      "eyePositionW", "lightPosition",
+                                    "ModelViewProj", "modelToWorld"};
 const char* const samplerNames[] = {"normalMap", "normalizeCube", "normalizeCube2",
                                     "environmentMap", "bottomMap"};
 
@@ -30,36 +27,22 @@ class ShaderProgramsTest : public ::testing::Test {
     void TearDown() override { startWaterProgramsAfresh(); }
 };
 
-TEST_F(ShaderProgramsTest, EveryNameOfTheTableIsAParameterOfItsProgram) {
-    ShaderContext context = shaderCreateContext();
-    ShaderProgram vertex = shaderCompileProgramFromFile(
-        context, "v.cg", shaderLatestProfile(shaderVertexStage), "vert");
-    ShaderProgram fragment = shaderCompileProgramFromFile(
-        context, "f.cg", shaderLatestProfile(shaderFragmentStage), "frag");
-    ASSERT_NE(vertex, 0);
-    ASSERT_NE(fragment, 0);
-    ASSERT_TRUE(shaderLoadProgram(vertex));
-    ASSERT_TRUE(shaderLoadProgram(fragment));
-    EXPECT_TRUE(shaderLinkPrograms(vertex, fragment));
-    for (const char* name : vertexNames)
-        EXPECT_NE(shaderNamedParameter(vertex, name), 0) << "v.cg lacks " << name;
-    for (const char* name : fragmentNames)
-        EXPECT_NE(shaderNamedParameter(fragment, name), 0) << "f.cg lacks " << name;
-    // The samplers get units of their own, none of them unit 0.
-    for (const char* name : samplerNames) {
-        int unit = shaderTextureUnit(shaderNamedParameter(fragment, name));
-        EXPECT_GE(unit, shaderFirstSamplerUnit) << name;
-    }
-}
-
-TEST_F(ShaderProgramsTest, EveryUniformOfTheTableIsUsedByTheLinkedPair) {
+// The uniforms must survive the linker: one it drops would never get its
+// value. The varyings are no uniforms; the sources name them as the entry
+// functions' parameters, where the vertex program takes them from the
+// standard vertex attributes.
+TEST_F(ShaderProgramsTest, EveryNameOfTheTableIsInItsProgram) {
     GLuint program = waterProgram();
     ASSERT_NE(program, 0u);
-    for (const char* name : {"fresnelBias", "fresnelScale", "fresnelPower", "etaRatio",
-                             "eyePositionW", "lightPosition", "ModelViewProj", "modelToWorld"})
+    for (const char* name : uniformNames)
         EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
     for (const char* name : samplerNames)
         EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
+    std::string vertex = readFile("v.cg");
+    std::string fragment = readFile("f.cg");
+    for (const char* name : {"position", "texCoord", "normal", "normalMapTexCoord"})
+        EXPECT_NE(vertex.find(std::string(" ") + name + ","), std::string::npos) << name;
+    EXPECT_NE(fragment.find("vec4 normalMapTexCoord,"), std::string::npos);
 }
 
 TEST_F(ShaderProgramsTest, BindHandsOverTheTableValues) {
@@ -111,14 +94,48 @@ TEST_F(ShaderProgramsTest, SamplersHoldTheirTexturesAndOnlyTheEnvironmentIsRelea
         units[i] = samplerUnit(program, samplerNames[i]);
         EXPECT_GT(units[i], 0) << samplerNames[i];
         GLenum binding = i == 0 ? GL_TEXTURE_BINDING_2D : GL_TEXTURE_BINDING_CUBE_MAP;
-        EXPECT_EQ(textureOnUnit(units[i], binding), expected[i]) << samplerNames[i];
+        EXPECT_EQ(bindingOnUnit(units[i], binding), expected[i]) << samplerNames[i];
         for (int j = 0; j < i; ++j)
             EXPECT_NE(units[i], units[j]) << samplerNames[i] << " shares a unit";
     }
     unbindShaderPrograms();
-    EXPECT_EQ(textureOnUnit(units[3], GL_TEXTURE_BINDING_CUBE_MAP), 0u);
-    EXPECT_EQ(textureOnUnit(units[4], GL_TEXTURE_BINDING_CUBE_MAP), bottomCubeTexture);
-    EXPECT_EQ(textureOnUnit(units[0], GL_TEXTURE_BINDING_2D), normalMapTexture);
+    EXPECT_EQ(bindingOnUnit(units[3], GL_TEXTURE_BINDING_CUBE_MAP), 0u);
+    EXPECT_EQ(bindingOnUnit(units[4], GL_TEXTURE_BINDING_CUBE_MAP), bottomCubeTexture);
+    EXPECT_EQ(bindingOnUnit(units[0], GL_TEXTURE_BINDING_2D), normalMapTexture);
+}
+
+// The normalisation cube is read at the nearest texel while the programs are
+// bound, through a sampler object that wraps as the texture does; the
+// texture keeps its own filters, and no unit holds the sampler afterwards.
+TEST_F(ShaderProgramsTest, NormalisationCubeIsReadNearestOnlyWhileShading) {
+    bindShaderPrograms();
+    GLuint program = currentProgram();
+    GLint normaliserUnit = samplerUnit(program, "normalizeCube");
+    GLint active = GL_TEXTURE0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(normaliserUnit));
+    const GLenum settings[] = {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER, GL_TEXTURE_WRAP_S,
+                               GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R};
+    GLint own[5];
+    for (int i = 0; i < 5; ++i)
+        glGetTexParameteriv(GL_TEXTURE_CUBE_MAP, settings[i], &own[i]);
+    glActiveTexture(static_cast<GLenum>(active));
+    EXPECT_EQ(own[0], GL_LINEAR);
+    EXPECT_EQ(own[1], GL_LINEAR);
+
+    for (const char* name : samplerNames) {
+        GLuint sampler = bindingOnUnit(samplerUnit(program, name), GL_SAMPLER_BINDING);
+        bool normaliser = std::string(name).rfind("normalizeCube", 0) == 0;
+        ASSERT_EQ(sampler != 0, normaliser) << name;
+        for (int i = 0; normaliser && i < 5; ++i) {
+            GLint setting = 0;
+            glGetSamplerParameteriv(sampler, settings[i], &setting);
+            EXPECT_EQ(setting, i < 2 ? GL_NEAREST : own[i]) << name << " setting " << i;
+        }
+    }
+    unbindShaderPrograms();
+    for (const char* name : samplerNames)
+        EXPECT_EQ(bindingOnUnit(samplerUnit(program, name), GL_SAMPLER_BINDING), 0u) << name;
 }
 
 // The eye at world (cameraX, cameraY + 7, 10), turned by pitch and heading.

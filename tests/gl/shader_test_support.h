@@ -13,7 +13,6 @@
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
-#include "render/shader_runtime.h"
 #include "tests/gl/gl_test_support.h"
 
 namespace shader_test {
@@ -80,14 +79,15 @@ inline GLint samplerUnit(GLuint program, const char* name) {
     return unit;
 }
 
-inline GLuint textureOnUnit(GLint unit, GLenum binding) {
+// A texture or sampler binding of the unit; the active unit stays.
+inline GLuint bindingOnUnit(GLint unit, GLenum binding) {
     GLint active = GL_TEXTURE0;
     glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
     glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(unit));
-    GLint texture = 0;
-    glGetIntegerv(binding, &texture);
+    GLint name = 0;
+    glGetIntegerv(binding, &name);
     glActiveTexture(static_cast<GLenum>(active));
-    return static_cast<GLuint>(texture);
+    return static_cast<GLuint>(name);
 }
 
 // Column-major a x b, as the rendering library keeps its matrices.
