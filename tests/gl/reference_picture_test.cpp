@@ -59,10 +59,8 @@ const ReferenceView referenceViews[] = {
 // turned by 3 % [0 / 6.6 %], heading and pitch turned by 0.1 degree [blocks
 // 7.5 / 22 %, pixels 0.51 / 5.1 %]. The pixel limit catches what moves
 // without changing a block's mean: a shifted edge, a displaced detail.
-constexpr int pixelLimit = 24;
-constexpr double maxSharePixelsOff = 0.0025;
-constexpr double blockLimit = 2.0;
-constexpr double maxShareBlocksOff = 0.01;
+// (The tolerance itself: tests/unit/picture_difference.h, whose test shows
+// on small pictures what it tells apart.)
 
 // Names the view in gtest's messages instead of the record's bytes.
 void PrintTo(const ReferenceView& view, std::ostream* out) {
@@ -152,14 +150,13 @@ TEST_P(ReferencePictureTest, FrameMatchesTheReferencePicture) {
         << referencePath(view) << ": " << error;
     ASSERT_EQ(expected.width, actual.width);
     ASSERT_EQ(expected.height, actual.height);
-    const PictureDifference difference = comparePictures(actual, expected, pixelLimit, blockLimit);
+    const PictureDifference difference = compareWithReference(actual, expected);
     std::printf("%s: %.3f %% of the pixels off by more than %d levels, %.3f %% of the %d x %d "
                 "blocks off by more than %.0f\n",
-                view.name, 100.0 * difference.sharePixelsOff, pixelLimit,
+                view.name, 100.0 * difference.sharePixelsOff, referencePixelLimit,
                 100.0 * difference.shareBlocksOff, differenceBlockSize, differenceBlockSize,
-                blockLimit);
-    const bool matches = difference.sharePixelsOff <= maxSharePixelsOff &&
-                         difference.shareBlocksOff <= maxShareBlocksOff;
+                referenceBlockLimit);
+    const bool matches = withinReferenceTolerance(difference);
     if (!matches)
         keepFailure(view, actual, expected);
     EXPECT_TRUE(matches) << view.name << " differs from " << referencePath(view)
