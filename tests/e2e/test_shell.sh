@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
-# The viewer as a user starts it: the console lines, the window, the overlay
-# toggled by "c", and Escape ending it with status 0.
+# The viewer as a user starts it: the console lines with nothing said about
+# any data file or shader, the window, the overlay toggled by "c", the
+# per-pixel shading toggled by space, and Escape ending it with status 0.
+# (How the frame looks, shaded and unshaded, is pinned by the reference
+# pictures of the GL tests; here the keys reach it in the running viewer.)
 source "$(dirname "$0")/lib.sh"
+
+NEAR_WATER=1280x200+0+824
 
 # Counts the pure white pixels of the overlay's corner, where its text goes.
 white_in_overlay_corner() {
     "$CONVERT" "$1" -crop 260x60+5+935 +repage -fill black +opaque white \
         -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# How much bluer than green the water near the eye is on average (0..255):
+# the mirrored sky is plainly blue, the shaded sea blue-green.
+blue_over_green() {
+    local r g b
+    read -r r g b <<< "$(region_mean "$1" "$NEAR_WATER")"
+    echo $((b - g))
 }
 
 start_display
@@ -22,6 +35,7 @@ case "$rest" in
     *) fail "no extension string after the loading line" ;;
 esac
 [ "$(tail -c 1 "$WORK/stdout" | od -An -c | tr -d ' ')" != '\n' ] || fail "extension string ends with a line end"
+[ ! -s "$WORK/stderr" ] || fail "messages with every data file present: $(cat "$WORK/stderr")"
 
 # Window: 1280 x 1024 at the top-left corner, titled with the path as typed.
 window=$(xdotool search --onlyvisible --name "ocean" | head -n 1)
@@ -33,23 +47,46 @@ grep -q "Absolute upper-left Y:  0" <<< "$info" || fail "window y: $info"
 grep -qF "\"$OCEAN_BINARY\"" <<< "$info" || fail "window title: $info"
 
 # Something is drawn: the picture is not black.
-screenshot "$WORK/start.png"
-read -r r g b <<< "$(region_mean "$WORK/start.png" 1280x1024+0+0)"
+screenshot "$WORK/start.xwd"
+read -r r g b <<< "$(region_mean "$WORK/start.xwd" 1280x1024+0+0)"
 [ $((r + g + b)) -gt 60 ] || fail "the window is black ($r $g $b)"
 
 # The overlay appears in the lower-left corner after "c" and goes after a second "c".
-before=$(white_in_overlay_corner "$WORK/start.png")
+before=$(white_in_overlay_corner "$WORK/start.xwd")
+overlay_is() {
+    screenshot "$WORK/overlay-$1.xwd"
+    local white
+    white=$(white_in_overlay_corner "$WORK/overlay-$1.xwd")
+    case $1 in
+        shown) [ "$white" -gt $((before + 100)) ] ;;
+        hidden) [ "$white" -lt $((before + 20)) ] ;;
+    esac
+}
 press c
-sleep 1.5
-screenshot "$WORK/overlay.png"
-shown=$(white_in_overlay_corner "$WORK/overlay.png")
+await 10 "no overlay text after 'c'" overlay_is shown
 press c
-sleep 1.5
-screenshot "$WORK/hidden.png"
-hidden=$(white_in_overlay_corner "$WORK/hidden.png")
-echo "white pixels in the overlay corner: before $before, shown $shown, hidden $hidden"
-[ "$shown" -gt $((before + 100)) ] || fail "no overlay text after 'c'"
-[ "$hidden" -lt $((before + 20)) ] || fail "overlay still there after a second 'c'"
+await 10 "overlay still there after a second 'c'" overlay_is hidden
+echo "white pixels in the overlay corner: before $before, then shown and hidden again"
+
+# Space: the water near the eye turns from the shaded sea's blue-green to the
+# mirrored sky's blue, and back. Each run draws another sea, so the test is
+# relative to this run's shaded water.
+shaded_blue=$(blue_over_green "$WORK/start.xwd")
+water_is() {
+    screenshot "$WORK/water-$1.xwd"
+    local blue
+    blue=$(blue_over_green "$WORK/water-$1.xwd")
+    case $1 in
+        unshaded) [ "$blue" -gt $((shaded_blue + 20)) ] ;;
+        shaded) [ "$blue" -lt $((shaded_blue + 10)) ] ;;
+    esac
+}
+press space
+await 10 "space does not switch the shading off (blue over green: shaded $shaded_blue)" water_is unshaded
+press space
+await 10 "space does not bring the shading back" water_is shaded
+echo "near water, blue over green: shaded $shaded_blue, unshaded" \
+    "$(blue_over_green "$WORK/water-unshaded.xwd"), shaded again $(blue_over_green "$WORK/water-shaded.xwd")"
 
 ocean_running || fail "the viewer ended on its own"
 stop_ocean
