@@ -5,10 +5,11 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 # A private X server for the GL tests (tests/e2e/with_display.sh).
 XVFB := bash $(CURDIR)/tests/e2e/with_display.sh
-# The CI build (CI=true) treats compiler warnings as errors.
-WERROR := $(if $(filter true,$(CI)),ON,OFF)
+# The CI build (CI=true) treats compiler warnings as errors. Elsewhere the
+# option is left as the build folder has it: switching it rebuilds everything.
+WERROR := $(if $(filter true,$(CI)),-DOCEAN_WERROR=ON)
 # configure FOLDER, OPTIONS: its log shown only when it fails.
-configure = mkdir -p $(1) && cmake -S . -B $(1) -DOCEAN_WERROR=$(WERROR) $(2) > $(1)/configure.log 2>&1 \
+configure = mkdir -p $(1) && cmake -S . -B $(1) $(WERROR) $(2) > $(1)/configure.log 2>&1 \
 	|| (cat $(1)/configure.log; exit 1)
 
 .PHONY: all deps build run test check shuffled shuffled-tests soak sanitize sanitize-build \

@@ -51,42 +51,36 @@ screenshot "$WORK/start.xwd"
 read -r r g b <<< "$(region_mean "$WORK/start.xwd" 1280x1024+0+0)"
 [ $((r + g + b)) -gt 60 ] || fail "the window is black ($r $g $b)"
 
+# A screenshot $WORK/$1.xwd, measured by the function $2: MEASURED.
+measure_screen() {
+    screenshot "$WORK/$1.xwd"
+    MEASURED=$("$2" "$WORK/$1.xwd")
+}
+
 # The overlay appears in the lower-left corner after "c" and goes after a second "c".
 before=$(white_in_overlay_corner "$WORK/start.xwd")
-overlay_is() {
-    screenshot "$WORK/overlay-$1.xwd"
-    local white
-    white=$(white_in_overlay_corner "$WORK/overlay-$1.xwd")
-    case $1 in
-        shown) [ "$white" -gt $((before + 100)) ] ;;
-        hidden) [ "$white" -lt $((before + 20)) ] ;;
-    esac
-}
+overlay_shown() { measure_screen overlay white_in_overlay_corner && [ "$MEASURED" -gt $((before + 100)) ]; }
+overlay_hidden() { measure_screen overlay white_in_overlay_corner && [ "$MEASURED" -lt $((before + 20)) ]; }
 press c
-await 10 "no overlay text after 'c'" overlay_is shown
+await 10 "no overlay text after 'c'" overlay_shown
 press c
-await 10 "overlay still there after a second 'c'" overlay_is hidden
+await 10 "overlay still there after a second 'c'" overlay_hidden
 echo "white pixels in the overlay corner: before $before, then shown and hidden again"
 
 # Space: the water near the eye turns from the shaded sea's blue-green to the
 # mirrored sky's blue, and back. Each run draws another sea, so each step is
 # measured against the one before: 20 levels bluer, then 20 less blue again.
 shaded_blue=$(blue_over_green "$WORK/start.xwd")
-water_is() {
-    screenshot "$WORK/water-$1.xwd"
-    local blue
-    blue=$(blue_over_green "$WORK/water-$1.xwd")
-    case $1 in
-        unshaded) [ "$blue" -gt $((shaded_blue + 20)) ] && unshaded_blue=$blue ;;
-        shaded) [ "$blue" -lt $((unshaded_blue - 20)) ] ;;
-    esac
+water_unshaded() {
+    measure_screen water blue_over_green && unshaded_blue=$MEASURED
+    [ "$MEASURED" -gt $((shaded_blue + 20)) ]
 }
+water_shaded() { measure_screen water blue_over_green && [ "$MEASURED" -lt $((unshaded_blue - 20)) ]; }
 press space
-await 10 "space does not switch the shading off (blue over green: shaded $shaded_blue)" water_is unshaded
+await 10 "space does not switch the shading off (blue over green: shaded $shaded_blue)" water_unshaded
 press space
-await 10 "space does not bring the shading back (unshaded: $unshaded_blue)" water_is shaded
-echo "near water, blue over green: shaded $shaded_blue, unshaded $unshaded_blue," \
-    "shaded again $(blue_over_green "$WORK/water-shaded.xwd")"
+await 10 "space does not bring the shading back (unshaded: $unshaded_blue)" water_shaded
+echo "near water, blue over green: shaded $shaded_blue, unshaded $unshaded_blue, shaded again $MEASURED"
 
 ocean_running || fail "the viewer ended on its own"
 stop_ocean
