@@ -3,9 +3,17 @@
 # build/data (shader sources and the images the viewer reads).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+# A private X server for the GL tests (tests/e2e/with_display.sh).
+XVFB := bash $(CURDIR)/tests/e2e/with_display.sh
+# The CI build (CI=true) treats compiler warnings as errors. Elsewhere the
+# option is left as the build folder has it: switching it rebuilds everything.
+WERROR := $(if $(filter true,$(CI)),-DOCEAN_WERROR=ON)
+# configure FOLDER, OPTIONS: its log shown only when it fails.
+configure = mkdir -p $(1) && cmake -S . -B $(1) $(WERROR) $(2) > $(1)/configure.log 2>&1 \
+	|| (cat $(1)/configure.log; exit 1)
 
-.PHONY: all deps build run test shuffled soak sanitize bench reference-pictures clean
+.PHONY: all deps build run test check shuffled shuffled-tests soak sanitize sanitize-build \
+	sanitized-tests timeboxed-tests release-tests bench reference-pictures clean
 
 all: build
 
@@ -13,8 +21,7 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	@mkdir -p $(BUILD_DIR)
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release > $(BUILD_DIR)/configure.log 2>&1 || (cat $(BUILD_DIR)/configure.log; exit 1)
+	@$(call configure,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release)
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
@@ -25,35 +32,51 @@ run: build
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
+# The everyday loop: the unit and GL tests of the Release build, each binary
+# whole; seconds after a build.
+check: build
+	@$(BUILD_DIR)/tests/unit_tests --gtest_brief=1
+	@cd $(BUILD_DIR)/data && $(XVFB) ../tests/gl_tests --gtest_brief=1
+
 # The tests run three ways: the unit and GL tests and one end-to-end run of
 # the viewer in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
-# each test binary in shuffled orders; then every test in the Release build.
+# each test binary in shuffled orders; then every test of the Release build,
+# each in a process of its own. Once the Release build is made, three streams
+# run side by side: the sanitized build and its tests; the one-minute fuzzing
+# run and soak, which take their minute whatever runs beside them; and the
+# other Release tests, the end-to-end ones two at a time, each on an X
+# server of its own.
 SANITIZE_DIR := $(BUILD_DIR)/sanitize
 SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# -O1 -g1: what the sanitizers need (line numbers in their reports) at two
+# thirds of the compile time of -O2 -g.
+SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOCEAN_SANITIZE=ON -DOCEAN_BENCHMARKS=OFF \
+	"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG"
+TIMEBOXED := ^(fuzz.dib|e2e.test_soak)$$
 
-sanitize: deps
-	@mkdir -p $(SANITIZE_DIR)
-	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOCEAN_SANITIZE=ON \
-		-DOCEAN_BENCHMARKS=OFF > $(SANITIZE_DIR)/configure.log 2>&1 || (cat $(SANITIZE_DIR)/configure.log; exit 1)
-	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
+test: build
+	@$(MAKE) --no-print-directory -j3 --output-sync=line sanitize timeboxed-tests release-tests
+
+sanitize: sanitize-build
+	@$(MAKE) --no-print-directory sanitized-tests
+
+# What the sanitized tests run, and nothing else.
+sanitize-build: deps
+	@$(call configure,$(SANITIZE_DIR),$(SANITIZE_FLAGS))
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS) --target unit_tests gl_tests ocean data
+
+# The GL tests share one Xvfb; each end-to-end test starts its own.
+sanitized-tests:
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -LE 'e2e|fuzz'
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -R 'e2e.test_shell$$'
 
-test: build sanitize shuffled
-	@cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure
+timeboxed-tests:
+	@cd $(BUILD_DIR) && ctest -j2 --output-on-failure -R '$(TIMEBOXED)'
 
-# Each test binary run whole in one process, in three shuffled orders: no test
-# may lean on what another left behind.
-SHUFFLE_SEEDS := 1 2 3
-shuffled: build
-	@cd $(BUILD_DIR) && for seed in $(SHUFFLE_SEEDS); do \
-		OCEAN_TOOLS=$(abspath $(BUILD_DIR))/tools tests/unit_tests --gtest_shuffle \
-			--gtest_random_seed=$$seed --gtest_brief=1 || exit 1; \
-		(cd data && $(XVFB) ../tests/gl_tests --gtest_shuffle \
-			--gtest_random_seed=$$seed --gtest_brief=1) || exit 1; \
-	done
+release-tests: shuffled-tests
+	@cd $(BUILD_DIR) && $(XVFB) ctest -j2 --output-on-failure -E '$(TIMEBOXED)'
 
 # Rewrites the reference pictures in tests/reference from the current shaders,
 # data files and renderer: for a change to the look that is meant. Review the

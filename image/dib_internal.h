@@ -104,7 +104,7 @@ void unmapWholeFile(MappedFile& file);
 std::string wideNameToUtf8(const char16_t* name);
 
 // ---- message.cpp --------------------------------------------------------------
-// Shows text captioned "Error" while errorPopups is on, as one line on
+// Writes text captioned "Error" while errorMessages is on, as one line on
 // standard error; never waits for anyone to dismiss it.
 void showImageMessage(const char* text);
 void showDibOpenFailure(const char* fileName);

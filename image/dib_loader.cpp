@@ -5,7 +5,7 @@
 
 #include "image/dib_internal.h"
 
-bool errorPopups = true;
+bool errorMessages = true;
 
 namespace {
 

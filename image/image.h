@@ -42,8 +42,9 @@ extern int32_t jpegImageComponents;
 unsigned char* loadJpegImage(const char* fileName);
 
 // ---- DIB (dib_loader.cpp) -------------------------------------------------
-// While on, every loader failure is shown as a message captioned "Error".
-extern bool errorPopups;
+// While on, every loader failure is written as a line captioned "Error" on
+// standard error; off, the loaders say nothing (the fuzzer, the tests).
+extern bool errorMessages;
 RgbImage* loadDibImage(const char* fileName);
 RgbImage* loadDibImageWide(const char16_t* fileName);
 // Colour-table length for the information header at infoHeader.

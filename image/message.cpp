@@ -7,7 +7,7 @@
 #include "image/dib_internal.h"
 
 void showImageMessage(const char* text) {
-    if (!errorPopups)
+    if (!errorMessages)
         return;
     size_t length = std::strlen(text);
     bool hasLineEnd = length > 0 && text[length - 1] == '\n';

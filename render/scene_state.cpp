@@ -19,7 +19,9 @@ const GLfloat light2Position[4] = {0.0f, -10.0f, 10.0f, 1.0f};
 
 // The light positions are given while the modelview matrix is the identity,
 // so they stay fixed in eye coordinates. Lighting is enabled here but every
-// frame switches it off: the values remain readable by the shaders.
+// frame switches it off before drawing, and the water's shaders take their
+// light from their own parameters: the lights and the material light
+// nothing the viewer draws. They stay as the state the frame starts from.
 void setupSceneState() {
     glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
     glMaterialfv(GL_FRONT, GL_DIFFUSE, materialDiffuse);

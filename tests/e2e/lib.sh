@@ -25,8 +25,8 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     # The pictures a failed run looked at, kept for a person to see.
-    local keep="${OCEAN_BUILD}/e2e-failures/$(basename "$0" .sh)"
-    mkdir -p "$keep" && cp "$WORK"/*.png "$keep"/ 2>/dev/null && echo "pictures kept in $keep" >&2
+    keep_pictures "${OCEAN_BUILD}/e2e-failures/$(basename "$0" .sh)" &&
+        echo "pictures kept in ${OCEAN_BUILD}/e2e-failures/$(basename "$0" .sh)" >&2
     if [ -f "$WORK/stdout" ]; then
         echo "--- viewer stdout (last 400 bytes)" >&2
         tail -c 400 "$WORK/stdout" >&2 || true
@@ -41,8 +41,9 @@ fail() {
 start_display() {
     exec 3> "$WORK/displayfd"
     # -noreset: the server would otherwise reset whenever its last client
-    # leaves, and a viewer started during the reset cannot connect.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset > "$WORK/xvfb.log" 2>&1 &
+    # leaves, and a viewer started during the reset cannot connect. -br: a
+    # black root, so that a window not drawn yet shows black.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -br > "$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local n=0
     while [ ! -s "$WORK/displayfd" ]; do
@@ -68,8 +69,33 @@ make_run_dir() {
     cp -r "$OCEAN_BUILD"/data/. "$RUN_DIR"/
 }
 
+# Runs the command given until it succeeds, at most $1 seconds; fails the
+# test with the text $2 if it never does.
+await() {
+    local seconds=$1 what=$2 n=0
+    shift 2
+    until "$@"; do
+        sleep 0.2
+        n=$((n + 1))
+        [ $n -lt $((seconds * 5)) ] || fail "$what after $seconds s"
+    done
+}
+
+# The viewer has drawn a frame with the sea in it: the screen holds more
+# than black, and the sea near the eye more than the clear colour (0 0 128),
+# which is all the very first frame, drawn before the first wave step, shows
+# there.
+screen_drawn() {
+    local r g b
+    screenshot "$WORK/screen.xwd"
+    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" 1280x1024+0+0)"
+    [ $((r + g + b)) -gt 60 ] || return 1
+    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" 1280x100+0+924)"
+    [ $((r + g + (b > 128 ? b - 128 : 128 - b))) -gt 8 ]
+}
+
 # Starts the viewer in the run folder and waits until its window is mapped
-# and a few frames have been drawn.
+# and its first frame is on the screen.
 start_ocean() {
     # OCEAN_LD_PRELOAD: the sanitized build's preloaded GL driver.
     (cd "$RUN_DIR" && exec env ${OCEAN_LD_PRELOAD:+LD_PRELOAD="$OCEAN_LD_PRELOAD"} \
@@ -82,7 +108,9 @@ start_ocean() {
         kill -0 "$OCEAN_PID" 2>/dev/null || fail "the viewer ended during start-up"
         [ $n -lt 150 ] || fail "no window after 30 s"
     done
-    sleep "${SETTLE_SECONDS:-3}"
+    await 30 "nothing drawn" screen_drawn
+    # SETTLE_SECONDS: more frames before going on, for a measurement.
+    sleep "${SETTLE_SECONDS:-0}"
 }
 
 ocean_running() { kill -0 "$OCEAN_PID" 2>/dev/null; }
@@ -93,7 +121,24 @@ press() {
     xdotool key "$@"
 }
 
-screenshot() { import -window root "$1"; }
+# The screen into the file $1. NAME.xwd is a raw dump (which convert reads):
+# instant, where a PNG made while the viewer runs takes seconds.
+screenshot() {
+    case "$1" in
+        *.xwd) xwd -root -silent > "$1" ;;
+        *) xwd -root -silent | "$CONVERT" xwd:- "$1" ;;
+    esac
+}
+
+# The screenshots of this run as PNG files in the folder $1.
+keep_pictures() {
+    local picture
+    mkdir -p "$1"
+    for picture in "$WORK"/*.xwd; do
+        [ -f "$picture" ] || return 1
+        "$CONVERT" "$picture" "$1/$(basename "$picture" .xwd).png"
+    done
+}
 
 # "r g b" of one pixel of a picture.
 pixel() {
@@ -109,10 +154,10 @@ region_mean() {
 # WxH+X+Y if given.
 picture_difference() {
     local region=${3:-1280x1024+0+0}
-    "$CONVERT" "$1" -crop "$region" +repage "$WORK/difference-a.png"
-    "$CONVERT" "$2" -crop "$region" +repage "$WORK/difference-b.png"
+    "$CONVERT" "$1" -crop "$region" +repage "$WORK/difference-a.miff"
+    "$CONVERT" "$2" -crop "$region" +repage "$WORK/difference-b.miff"
     # compare exits 1 when the pictures differ, which is no failure here.
-    { compare -metric RMSE "$WORK/difference-a.png" "$WORK/difference-b.png" null: 2>&1 || true; } |
+    { compare -metric RMSE "$WORK/difference-a.miff" "$WORK/difference-b.miff" null: 2>&1 || true; } |
         sed -n 's/.*(\([0-9.e+-]*\)).*/\1/p'
 }
 

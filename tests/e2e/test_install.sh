@@ -67,15 +67,15 @@ for check in "Position Independent Executable" "Stack protected" "Fortify Source
     "Read-only relocations" "Immediate binding"; do
     grep -q "$check: yes" "$WORK/hardening.txt" || fail "not hardened: $(cat "$WORK/hardening.txt")"
 done
-screenshot "$WORK/installed.png"
+screenshot "$WORK/installed.xwd"
 ocean_running || fail "the installed viewer ended on its own"
 stop_ocean
 [ "$OCEAN_STATUS" = 0 ] || fail "exit status after Escape: $OCEAN_STATUS"
 ! grep -E "can't open|Error|shader \"" "$WORK/stdout" "$WORK/stderr" || fail "messages from the installed viewer"
-read -r r g b <<< "$(region_mean "$WORK/installed.png" $SKY)"
+read -r r g b <<< "$(region_mean "$WORK/installed.xwd" $SKY)"
 echo "sky $r $g $b"
 [ "$b" -gt $((r + 30)) ] && [ $((r + g + b)) -gt 300 ] || fail "the sky is not light blue ($r $g $b)"
-read -r r g b <<< "$(region_mean "$WORK/installed.png" $SEA)"
+read -r r g b <<< "$(region_mean "$WORK/installed.xwd" $SEA)"
 echo "sea $r $g $b"
 [ "$g" -gt $((r + 20)) ] && [ "$b" -gt $((r + 20)) ] && [ $((r + g + b)) -gt 100 ] ||
     fail "the sea is not blue-green ($r $g $b)"
@@ -88,10 +88,10 @@ ln -s "$TREE/bin/ocean-viewer" "$RUN_DIR/bin/ocean-viewer"
 OCEAN_BINARY=$RUN_DIR/bin/ocean-viewer
 export OCEAN_VIEWER_DATA=my-sea
 start_ocean
-screenshot "$WORK/own-sky.png"
+screenshot "$WORK/own-sky.xwd"
 stop_ocean
 [ "$OCEAN_STATUS" = 0 ] || fail "own folder: exit status after Escape: $OCEAN_STATUS"
-read -r r g b <<< "$(region_mean "$WORK/own-sky.png" $SKY)"
+read -r r g b <<< "$(region_mean "$WORK/own-sky.xwd" $SKY)"
 echo "own sky $r $g $b"
 [ "$r" -gt $((b + 60)) ] || fail "the sky is not the own folder's red ($r $g $b)"
 unset OCEAN_VIEWER_DATA

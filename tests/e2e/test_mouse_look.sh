@@ -61,22 +61,22 @@ start_display
 make_run_dir
 start_ocean
 
-screenshot "$WORK/start.png"
+screenshot "$WORK/start.xwd"
 
 drag 640 400 640 480 # 80 pixels down: 10 degrees down
-screenshot "$WORK/down.png"
-rise=$(sky_rise "$WORK/start.png" "$WORK/down.png")
+screenshot "$WORK/down.xwd"
+rise=$(sky_rise "$WORK/start.xwd" "$WORK/down.xwd")
 echo "the sky rose by $rise pixels after dragging 80 pixels down"
 [ "$rise" -ge 95 ] && [ "$rise" -le 150 ] || fail "the sky rose by $rise pixels, not about 113-140"
 
 drag 640 480 640 400 # and back up
-screenshot "$WORK/level.png"
-rise=$(sky_rise "$WORK/start.png" "$WORK/level.png")
+screenshot "$WORK/level.xwd"
+rise=$(sky_rise "$WORK/start.xwd" "$WORK/level.xwd")
 [ "$rise" -ge -3 ] && [ "$rise" -le 3 ] || fail "dragging back up left the sky $rise pixels off"
 
 drag 600 500 680 500 # 80 pixels right: 10 degrees right
-screenshot "$WORK/right.png"
-shift=$(sky_slide "$WORK/level.png" "$WORK/right.png")
+screenshot "$WORK/right.xwd"
+shift=$(sky_slide "$WORK/level.xwd" "$WORK/right.xwd")
 echo "the sky moved by $shift pixels after dragging 80 pixels right"
 [ "$shift" -le -95 ] && [ "$shift" -ge -150 ] || fail "the sky moved by $shift pixels, not about -113 to -140"
 

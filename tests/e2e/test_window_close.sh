@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 make_run_dir
-SETTLE_SECONDS=2 start_ocean
+start_ocean
 window=$(xdotool search --onlyvisible --name "ocean" | head -n 1)
 "${OCEAN_CLOSE_WINDOW:?}" "$window"
 wait_ocean 10

@@ -30,7 +30,7 @@ bool tooLargeToDecode(const uint8_t* data, size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    errorPopups = false;
+    errorMessages = false;
     if (tooLargeToDecode(data, size))
         return -1; // not worth keeping in the corpus
     RgbImage* image = decodeDibBytes(data, size);

@@ -14,8 +14,8 @@ const std::string conversionError = "Error: Image file conversion error.\n";
 
 class DibFaultTest : public ::testing::Test {
   protected:
-    void SetUp() override { errorPopups = true; }
-    void TearDown() override { errorPopups = true; }
+    void SetUp() override { errorMessages = true; }
+    void TearDown() override { errorMessages = true; }
 };
 
 DibFileLayout smallTrueColour() {
@@ -269,9 +269,9 @@ TEST_F(DibFaultTest, SwitchingMessagesOffChangesOnlyTheMessages) {
         writeImageTempFile("quiet-size.bmp", buildDibFile(withSize(0, 2))),
         imageTempDirectory() + "/quiet-missing.bmp"};
     for (const std::string& path : paths) {
-        errorPopups = true;
+        errorMessages = true;
         CapturedLoad shown = loadDibCapturing(path);
-        errorPopups = false;
+        errorMessages = false;
         CapturedLoad quiet = loadDibCapturing(path);
         EXPECT_EQ(quiet.errors, "") << path;
         EXPECT_EQ(messageCount(shown.errors), shown.image == nullptr ? 1 : 0) << path;

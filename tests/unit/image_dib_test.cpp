@@ -11,8 +11,8 @@ using Rows = std::vector<std::vector<uint32_t>>;
 
 class DibLoadTest : public ::testing::Test {
   protected:
-    void SetUp() override { errorPopups = true; }
-    void TearDown() override { errorPopups = true; }
+    void SetUp() override { errorMessages = true; }
+    void TearDown() override { errorMessages = true; }
 
     // Writes layout to a file, loads it and expects a clean success.
     std::vector<uint32_t> loadColours(const std::string& name, const DibFileLayout& layout) {
