@@ -60,7 +60,10 @@ expect_line "$out" "base     shaders on  round 2: no frames"
 # unshaded 10 and 5 ms, its one round with both a ratio of 2.
 expect_line "$out" "current                 15.0       8.0      10.00     20.00   2.000"
 expect_line "$out" "base                    20.0       7.5      20.00     20.00   2.000"
-expect_line "$out" "current/base: frames a second shaded 0.500, unshaded 1.000; CPU a frame shaded 0.750, unshaded 1.067"
+# Round by round against the base: shaded only round 1 has both (10 / 20 fps,
+# 15 / 20 ms); unshaded rounds 1 and 2 (20 / 20 and 8 / 20 fps, 5 / 10 and
+# 10 / 5 ms).
+expect_line "$out" "current/base, medians of the rounds: frames a second shaded 0.500, unshaded 0.700; CPU a frame shaded 0.750, unshaded 1.250"
 
 # One build alone, its shaded turns without frames: no numbers, no comparison.
 cat > "$work/turns" <<EOF_TURNS
