@@ -90,10 +90,11 @@ reference-pictures: build
 soak: build
 	@OCEAN_BUILD=$(abspath $(BUILD_DIR)) SOAK_SECONDS=600 bash tests/e2e/test_soak.sh
 
-# The viewer's frame rate beside a bare reference under Xvfb, start-up to the
-# first frame and the idle tick's cost; about two minutes.
+# The viewer's CPU time a frame and frame rate under Xvfb, shaded and
+# unshaded; with BASE=<revision>, beside that revision built in
+# build/bench-base, taking turns. About three minutes with BASE.
 bench: build
-	@bench/fps/run $(BUILD_DIR)
+	@JOBS=$(JOBS) bench/fps/run $(BUILD_DIR) $(BASE)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -14,6 +14,8 @@ void composeFrame() {
     glDisable(GL_LIGHTING);
     computeViewValues(cameraX, cameraY, heading);
     drawSkyDome();
+    // The rasteriser threads draw the sky while the water is being sent.
+    glFlush();
     drawWaterTiles();
     // Last, so that the counters lie on top of the scene.
     if (statsVisible == toggleOn)

@@ -37,6 +37,11 @@ constexpr double eyeHeight = 10.0;
 // The view pulls the water 127 units toward the eye, the lift adds 120 back.
 constexpr double eyeBehindCentre = 127.0;
 constexpr float normalMapRepeats = 4.0f; // texture coordinates 0..4 across a tile
+// A software renderer bins what it is sent and rasterises only at a flush: a
+// flush after every few tiles lets its rasteriser threads draw those while
+// the main thread still sends the next ones, instead of waiting idle for the
+// swap. Fewer tiles a flush keep them busier but cost a new scene each.
+constexpr int tilesPerFlush = 4;
 extern int tilesDrawn;
 extern int centreTileX;
 extern int centreTileY;

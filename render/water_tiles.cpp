@@ -94,6 +94,8 @@ void drawWaterTiles() {
                 continue;
             ++tilesDrawn;
             drawTile(tx, ty);
+            if (tilesDrawn % tilesPerFlush == 0)
+                glFlush();
         }
     }
     if (shadersEnabled == toggleOn)
