@@ -75,6 +75,19 @@ sanitized-tests:
 timeboxed-tests:
 	@cd $(BUILD_DIR) && ctest -j2 --output-on-failure -R '$(TIMEBOXED)'
 
+# Each test binary run whole in one process, in three shuffled orders: no test
+# may lean on what another left behind.
+SHUFFLE_SEEDS := 1 2 3
+shuffled-tests:
+	@cd $(BUILD_DIR) && for seed in $(SHUFFLE_SEEDS); do \
+		tests/unit_tests --gtest_shuffle --gtest_random_seed=$$seed --gtest_brief=1 || exit 1; \
+		(cd data && $(XVFB) ../tests/gl_tests --gtest_shuffle \
+			--gtest_random_seed=$$seed --gtest_brief=1) || exit 1; \
+	done
+
+shuffled: build
+	@$(MAKE) --no-print-directory shuffled-tests
+
 release-tests: shuffled-tests
 	@cd $(BUILD_DIR) && $(XVFB) ctest -j2 --output-on-failure -E '$(TIMEBOXED)'
 
