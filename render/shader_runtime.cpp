@@ -17,17 +17,31 @@ constexpr int uniformNameLength = 64;
 constexpr std::size_t maxSourceBytes = 1 << 20; // a source has a few kilobytes
 constexpr int logLength = 4096;                 // of the compiler's log shown
 
-// Read at the nearest texel while the pair is in use: the fragment program
-// takes only a length from the normalisation cube and refines it with a
-// Newton step, so a blend of four texels buys nothing but its cost.
-const char* const nearestSamplerNames[] = {"normalizeCube", "normalizeCube2"};
+// How the pair reads four of its textures while it is in use, where that
+// shows the same as the textures' own filters and costs less: the fragment
+// program takes only a length from a normalisation cube and refines it with
+// a Newton step, so a blend of four texels buys nothing; it reads the sky at
+// whole levels of detail, so there is no second level to blend; and the
+// bottom at level 0 only, so the mipmaps need not be looked at. Each gets a
+// sampler object, bound to its unit only while the pair is in use: the
+// textures keep their own filters for the fixed-function pipeline.
+struct Sampling {
+    const char* name;
+    GLint minFilter;
+    GLint magFilter;
+};
+const Sampling samplings[] = {{"normalizeCube", GL_NEAREST, GL_NEAREST},
+                              {"normalizeCube2", GL_NEAREST, GL_NEAREST},
+                              {"environmentMap", GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR},
+                              {"bottomMap", GL_LINEAR, GL_LINEAR}};
+constexpr int samplingCount = sizeof samplings / sizeof samplings[0];
 
 struct Sampler {
     GLint location;
     GLuint unit;
     GLenum target;
     GLuint texture;
-    bool nearest;
+    GLuint samplerObject; // 0: the texture's own filters
 };
 
 GLuint shaders[2]; // by stage
@@ -35,10 +49,10 @@ std::string fileNames[2];
 GLuint pair = 0; // 0 unless the two linked
 Sampler samplers[maxSamplers];
 int samplerCount = 0;
-// Nearest texels, clamped to the edge as the cube maps are; stays 0 where
-// the library has no sampler objects (before OpenGL 3.3). Bound only while
-// the pair is in use: the texture keeps its own filters.
-GLuint nearestSampler = 0;
+// The samplings' objects, in their order. They clamp to the edge as every
+// cube map does; all stay 0 where the library has no sampler objects
+// (before OpenGL 3.3).
+GLuint samplingObjects[samplingCount];
 
 // One line per failure, then the compiler's log of the object if it has one.
 // Returns the 0 or false that the failing call gives back.
@@ -66,18 +80,20 @@ bool readSource(const char* fileName, std::string& source) {
     return read || fail(fileName, "is not a shader source (too large or unreadable)");
 }
 
-void makeNearestSampler() {
+void makeSamplingObjects() {
     GLint major = 0; // stays 0 before OpenGL 3.0
     GLint minor = 0;
     glGetIntegerv(GL_MAJOR_VERSION, &major);
     glGetIntegerv(GL_MINOR_VERSION, &minor);
-    if (nearestSampler != 0 || major * 10 + minor < 33)
+    if (samplingObjects[0] != 0 || major * 10 + minor < 33)
         return;
-    glGenSamplers(1, &nearestSampler);
-    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
-        glSamplerParameteri(nearestSampler, filter, GL_NEAREST);
-    for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R})
-        glSamplerParameteri(nearestSampler, wrap, GL_CLAMP_TO_EDGE);
+    glGenSamplers(samplingCount, samplingObjects);
+    for (int i = 0; i < samplingCount; ++i) {
+        glSamplerParameteri(samplingObjects[i], GL_TEXTURE_MIN_FILTER, samplings[i].minFilter);
+        glSamplerParameteri(samplingObjects[i], GL_TEXTURE_MAG_FILTER, samplings[i].magFilter);
+        for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R})
+            glSamplerParameteri(samplingObjects[i], wrap, GL_CLAMP_TO_EDGE);
+    }
 }
 
 // A parameter is its uniform's location plus one, so that 0 is none.
@@ -103,11 +119,11 @@ bool findSamplers() {
             return fail(fileNames[1], "has more samplers than fit");
         GLuint unit = static_cast<GLuint>(samplerCount + 1);
         GLenum target = type == GL_SAMPLER_2D ? GL_TEXTURE_2D : GL_TEXTURE_CUBE_MAP;
-        samplers[samplerCount++] = {glGetUniformLocation(pair, name), unit, target, 0, false};
+        samplers[samplerCount++] = {glGetUniformLocation(pair, name), unit, target, 0, 0};
     }
-    for (const char* name : nearestSamplerNames)
-        if (Sampler* normaliser = samplerOf(glGetUniformLocation(pair, name) + 1))
-            normaliser->nearest = nearestSampler != 0;
+    for (int i = 0; i < samplingCount; ++i)
+        if (Sampler* sampler = samplerOf(glGetUniformLocation(pair, samplings[i].name) + 1))
+            sampler->samplerObject = samplingObjects[i];
     glUseProgram(pair);
     for (int i = 0; i < samplerCount; ++i)
         glUniform1i(samplers[i].location, static_cast<GLint>(samplers[i].unit));
@@ -129,8 +145,8 @@ void bindOnUnit(ShaderParameter parameter, bool enable) {
 void use(bool inUse) {
     glUseProgram(inUse ? pair : 0);
     for (int i = 0; i < samplerCount; ++i)
-        if (samplers[i].nearest)
-            glBindSampler(samplers[i].unit, inUse ? nearestSampler : 0);
+        if (samplers[i].samplerObject != 0)
+            glBindSampler(samplers[i].unit, inUse ? samplers[i].samplerObject : 0);
 }
 
 void forgetPair() {
@@ -194,7 +210,7 @@ bool shaderLoadProgram(ShaderProgram program) {
     glGetProgramiv(pair, GL_LINK_STATUS, &linked);
     if (linked != GL_TRUE)
         fail(fileNames[0], "does not link with \"" + fileNames[1] + "\":", pair);
-    makeNearestSampler();
+    makeSamplingObjects();
     if (linked == GL_TRUE && findSamplers())
         return true;
     forgetPair();

@@ -104,38 +104,49 @@ TEST_F(ShaderProgramsTest, SamplersHoldTheirTexturesAndOnlyTheEnvironmentIsRelea
     EXPECT_EQ(bindingOnUnit(units[0], GL_TEXTURE_BINDING_2D), normalMapTexture);
 }
 
-// The normalisation cube is read at the nearest texel while the programs are
-// bound, through a sampler object that wraps as the texture does; the
-// texture keeps its own filters, and no unit holds the sampler afterwards.
-TEST_F(ShaderProgramsTest, NormalisationCubeIsReadNearestOnlyWhileShading) {
-    bindShaderPrograms();
-    GLuint program = currentProgram();
-    GLint normaliserUnit = samplerUnit(program, "normalizeCube");
-    GLint active = GL_TEXTURE0;
-    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
-    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(normaliserUnit));
+// While the programs are bound, the normalisation cubes are read at the
+// nearest texel, the sky without blending two levels and the bottom without
+// its mipmaps, through sampler objects that wrap as the textures do; the
+// textures keep their own filters, and no unit holds a sampler afterwards.
+TEST_F(ShaderProgramsTest, TexturesKeepTheirFiltersWhileShadingSamplesThemItsOwnWay) {
+    struct Expected {
+        const char* name;
+        GLint ownMin, ownMag; // the texture's
+        GLint min, mag;       // the sampler's while shading; 0: none
+    };
+    const Expected expected[] = {
+        {"normalMap", GL_LINEAR, GL_LINEAR, 0, 0},
+        {"normalizeCube", GL_LINEAR, GL_LINEAR, GL_NEAREST, GL_NEAREST},
+        {"normalizeCube2", GL_LINEAR, GL_LINEAR, GL_NEAREST, GL_NEAREST},
+        {"environmentMap", GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR, GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR},
+        {"bottomMap", GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR, GL_LINEAR, GL_LINEAR}};
     const GLenum settings[] = {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER, GL_TEXTURE_WRAP_S,
                                GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R};
-    GLint own[5];
-    for (int i = 0; i < 5; ++i)
-        glGetTexParameteriv(GL_TEXTURE_CUBE_MAP, settings[i], &own[i]);
-    glActiveTexture(static_cast<GLenum>(active));
-    EXPECT_EQ(own[0], GL_LINEAR);
-    EXPECT_EQ(own[1], GL_LINEAR);
-
-    for (const char* name : samplerNames) {
-        GLuint sampler = bindingOnUnit(samplerUnit(program, name), GL_SAMPLER_BINDING);
-        bool normaliser = std::string(name).rfind("normalizeCube", 0) == 0;
-        ASSERT_EQ(sampler != 0, normaliser) << name;
-        for (int i = 0; normaliser && i < 5; ++i) {
+    bindShaderPrograms();
+    GLuint program = currentProgram();
+    GLint active = GL_TEXTURE0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    for (const Expected& e : expected) {
+        GLint unit = samplerUnit(program, e.name);
+        GLenum target = std::string(e.name) == "normalMap" ? GL_TEXTURE_2D : GL_TEXTURE_CUBE_MAP;
+        glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(unit));
+        GLint own[5];
+        for (int i = 0; i < 5; ++i)
+            glGetTexParameteriv(target, settings[i], &own[i]);
+        EXPECT_EQ(own[0], e.ownMin) << e.name;
+        EXPECT_EQ(own[1], e.ownMag) << e.name;
+        GLuint sampler = bindingOnUnit(unit, GL_SAMPLER_BINDING);
+        ASSERT_EQ(sampler != 0, e.min != 0) << e.name;
+        for (int i = 0; sampler != 0 && i < 5; ++i) {
             GLint setting = 0;
             glGetSamplerParameteriv(sampler, settings[i], &setting);
-            EXPECT_EQ(setting, i < 2 ? GL_NEAREST : own[i]) << name << " setting " << i;
+            EXPECT_EQ(setting, i == 0 ? e.min : i == 1 ? e.mag : own[i]) << e.name << " " << i;
         }
     }
+    glActiveTexture(static_cast<GLenum>(active));
     unbindShaderPrograms();
-    for (const char* name : samplerNames)
-        EXPECT_EQ(bindingOnUnit(samplerUnit(program, name), GL_SAMPLER_BINDING), 0u) << name;
+    for (const Expected& e : expected)
+        EXPECT_EQ(bindingOnUnit(samplerUnit(program, e.name), GL_SAMPLER_BINDING), 0u) << e.name;
 }
 
 // The eye at world (cameraX, cameraY + 7, 10), turned by pitch and heading.
