@@ -2,6 +2,8 @@
 // and the frame counter, with the callbacks the toolkit calls.
 #pragma once
 
+#include <vector>
+
 // ---- Window ---------------------------------------------------------------
 constexpr int windowWidth = 1280;
 constexpr int windowHeight = 1024;
@@ -74,7 +76,33 @@ void drawStats();
 
 // ---- Idle tick and start-up (idle.cpp, startup.cpp) -----------------------
 void onIdle();
+// The idle tick's step without the clock and the redraw: the sea at wave
+// time t, then the normal map that follows it.
+void advanceSea(double t);
 void initialise();
+// The viewer and its counters at their start values, the window's
+// projection, an identity modelview, and the scene state given under that
+// identity as start-up gives it (the light positions are taken through the
+// modelview): what every GL test and every frame of a fixed sea start from.
+void startSceneAfresh();
+
+// ---- Frames of a fixed sea (fixed_sea.cpp) ---------------------------------
+// One random sea, the same on every run: the seed of the random source and
+// a wave time. The reference pictures and the figures draw it.
+constexpr unsigned int fixedSeaSeed = 20261207u;
+constexpr double fixedSeaWaveTime = -7.25;
+struct SeaView {
+    const char* name;
+    float heading;
+    float pitch;
+    int shading; // shadersEnabled
+};
+constexpr int seaViewCount = 3;
+extern const SeaView seaViews[seaViewCount];
+// The frame of the view over the fixed sea at wave time t, composed as the
+// viewer composes it in its window and read back before the swap: RGB, rows
+// from the top down, windowWidth x windowHeight.
+std::vector<unsigned char> drawFixedSeaFrame(const SeaView& view, double t);
 
 // ---- Process (main.cpp) ----------------------------------------------------
 // The software renderer obtains and frees about a megabyte for every batch of

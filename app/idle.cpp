@@ -6,8 +6,12 @@
 #include "ocean/ocean_state.h"
 #include "render/render_state.h"
 
-void onIdle() {
-    simulationStep(waveTime(clockSeconds()));
+void advanceSea(double t) {
+    simulationStep(t);
     updateNormalMapTexture();
+}
+
+void onIdle() {
+    advanceSea(waveTime(clockSeconds()));
     glutPostRedisplay();
 }

@@ -24,3 +24,10 @@ void initialise() {
     bottomCubeTexture = loadBottomCubeMap();
     createShaderPrograms();
 }
+
+void startSceneAfresh() {
+    resetViewerState();
+    resetFrameCounter();
+    onReshape(windowWidth, windowHeight);
+    setupSceneState();
+}

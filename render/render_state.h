@@ -86,6 +86,14 @@ void normalizeVector3f(float (&v)[3]);
 void packVectorToRgb(const float (&v)[3], unsigned char*& out);
 
 // ---- Shader programs (shader_programs.cpp) --------------------------------
+// The constants of the vertex program's reflection weight (shaders/v.cg
+// says how it combines them) and its ratio of refractive indices, handed
+// over in every frame. The figure of the reflection weight runs the program
+// with these same values.
+constexpr float fresnelBias = 0.6f;
+constexpr float fresnelScale = 0.5f;
+constexpr float fresnelPower = 0.7f;
+constexpr float etaRatio = 0.750243783f; // air into sea water
 void createShaderPrograms();
 void bindShaderPrograms();
 void unbindShaderPrograms();

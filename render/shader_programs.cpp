@@ -5,11 +5,6 @@
 
 namespace {
 
-constexpr float fresnelBias = 0.6f;
-constexpr float fresnelScale = 0.5f;
-constexpr float fresnelPower = 0.7f;
-constexpr float etaRatio = 0.750243783f; // air into sea water
-
 // The parameters in the order they are looked up: the vertex program's,
 // then from firstFragmentParameter on the fragment program's.
 enum ParameterIndex {

@@ -46,6 +46,8 @@ struct Sampler {
 
 GLuint shaders[2]; // by stage
 std::string fileNames[2];
+const char* const* capturedVaryings = nullptr;
+int capturedVaryingCount = 0;
 GLuint pair = 0; // 0 unless the two linked
 Sampler samplers[maxSamplers];
 int samplerCount = 0;
@@ -205,6 +207,9 @@ bool shaderLoadProgram(ShaderProgram program) {
     pair = glCreateProgram();
     glAttachShader(pair, shaders[0]);
     glAttachShader(pair, shaders[1]);
+    if (capturedVaryingCount > 0)
+        glTransformFeedbackVaryings(pair, capturedVaryingCount, capturedVaryings,
+                                    GL_INTERLEAVED_ATTRIBS);
     glLinkProgram(pair);
     GLint linked = GL_FALSE;
     glGetProgramiv(pair, GL_LINK_STATUS, &linked);
@@ -215,6 +220,11 @@ bool shaderLoadProgram(ShaderProgram program) {
         return true;
     forgetPair();
     return false;
+}
+
+void shaderCaptureVaryings(const char* const* names, int count) {
+    capturedVaryings = names;
+    capturedVaryingCount = names != nullptr ? count : 0;
 }
 
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {

@@ -26,6 +26,11 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fi
                                            ShaderProfile profile, const char* entry);
 // True while the other stage is awaited, then whether the two link.
 bool shaderLoadProgram(ShaderProgram program);
+// The vertex program's outputs that the pairs linked from now on record,
+// interleaved in this order, while transform feedback is active: how a tool
+// reads what the program computes. The names are kept, not copied; none at
+// first, and a new context keeps them.
+void shaderCaptureVaryings(const char* const* names, int count);
 // 0 for a name that is no uniform of the pair (a varying, a dropped uniform).
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name);
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture);

@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "tests/gl/gl_test_support.h"
+#include "app/app_state.h"
+#include "render/gl_api.h"
+#include "render/render_state.h"
 
 namespace {
 

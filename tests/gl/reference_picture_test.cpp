@@ -11,36 +11,19 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
-#include "tests/gl/gl_test_support.h"
 #include "tests/gl/reference_picture.h"
+
+// Names the view in gtest's messages instead of the record's bytes.
+void PrintTo(const SeaView& view, std::ostream* out) {
+    *out << view.name;
+}
 
 namespace {
 
 using namespace reference_picture;
 namespace fs = std::filesystem;
-
-// One sea: the random source's seed and the wave time of the one step drawn.
-constexpr unsigned int referenceSeed = 20261207u;
-constexpr double referenceWaveTime = -7.25;
-
-struct ReferenceView {
-    const char* name;
-    float heading;
-    float pitch;
-    int shading;
-};
-
-// The start view; the same unshaded, the reflection-mapped water of the
-// space key; and a view turned toward the light and looking down, where the
-// sun's glint and the bottom through the water fill the picture.
-const ReferenceView referenceViews[] = {
-    {"start", 40.0f, 0.0f, toggleOn},
-    {"start-unshaded", 40.0f, 0.0f, -toggleOn},
-    {"glint", 250.0f, 30.0f, toggleOn},
-};
 
 // The tolerance, chosen by experiment on these views (measured shares in
 // brackets: blocks off, start view / glint view; the unshaded start view
@@ -62,50 +45,22 @@ const ReferenceView referenceViews[] = {
 // (The tolerance itself: tests/unit/picture_difference.h, whose test shows
 // on small pictures what it tells apart.)
 
-// Names the view in gtest's messages instead of the record's bytes.
-void PrintTo(const ReferenceView& view, std::ostream* out) {
-    *out << view.name;
-}
-
 bool rewriting() {
     const char* value = std::getenv("OCEAN_REWRITE_REFERENCE");
     return value != nullptr && std::string(value) == "1";
 }
 
-// One step of the fixed sea at the fixed wave time, then the frame of the
-// given view, read back before the swap.
-RgbPicture drawReferenceFrame(const ReferenceView& view) {
-    startSceneAfresh();
-    heading = view.heading;
-    pitch = view.pitch;
-    shadersEnabled = view.shading;
-    seedRandom(referenceSeed);
-    initWaveSpectrum();
-    simulationStep(referenceWaveTime);
-    updateNormalMapTexture();
-    composeFrame();
-    glFinish();
-
-    RgbPicture picture;
-    picture.width = windowWidth;
-    picture.height = windowHeight;
-    picture.samples.assign(static_cast<std::size_t>(windowWidth) * windowHeight * 3, 0);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    // The rendering library counts rows from the bottom, a PNG from the top.
-    for (int row = 0; row < windowHeight; ++row)
-        glReadPixels(0, windowHeight - 1 - row, windowWidth, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                     &picture.samples[static_cast<std::size_t>(row) * windowWidth * 3]);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    return picture;
+// One step of the fixed sea at its wave time, then the frame of the view.
+RgbPicture drawReferenceFrame(const SeaView& view) {
+    return RgbPicture{windowWidth, windowHeight, drawFixedSeaFrame(view, fixedSeaWaveTime)};
 }
 
-fs::path referencePath(const ReferenceView& view) {
+fs::path referencePath(const SeaView& view) {
     return fs::path(OCEAN_REFERENCE_DIR) / (std::string(view.name) + ".png");
 }
 
 // The actual picture and the amplified difference, for review.
-void keepFailure(const ReferenceView& view, const RgbPicture& actual, const RgbPicture& expected) {
+void keepFailure(const SeaView& view, const RgbPicture& actual, const RgbPicture& expected) {
     const fs::path folder = OCEAN_REFERENCE_FAILURES;
     fs::create_directories(folder);
     std::string error;
@@ -118,7 +73,7 @@ void keepFailure(const ReferenceView& view, const RgbPicture& actual, const RgbP
         std::printf("kept %s and %s\n", actualPath.c_str(), diffPath.c_str());
 }
 
-class ReferencePictureTest : public ::testing::TestWithParam<ReferenceView> {
+class ReferencePictureTest : public ::testing::TestWithParam<SeaView> {
   protected:
     // The viewer's own start-up in the run folder: scene state, generated
     // and loaded textures, the sky dome and the shader programs.
@@ -129,7 +84,7 @@ class ReferencePictureTest : public ::testing::TestWithParam<ReferenceView> {
 };
 
 TEST_P(ReferencePictureTest, FrameMatchesTheReferencePicture) {
-    const ReferenceView& view = GetParam();
+    const SeaView& view = GetParam();
     if (view.shading == toggleOn) {
         // Shaded means drawn by the water's programs, not by the fallback.
         bindShaderPrograms();
@@ -163,8 +118,8 @@ TEST_P(ReferencePictureTest, FrameMatchesTheReferencePicture) {
                          << "; if the change is meant, run `make reference-pictures`";
 }
 
-INSTANTIATE_TEST_SUITE_P(Views, ReferencePictureTest, ::testing::ValuesIn(referenceViews),
-                         [](const ::testing::TestParamInfo<ReferenceView>& info) {
+INSTANTIATE_TEST_SUITE_P(Views, ReferencePictureTest, ::testing::ValuesIn(seaViews),
+                         [](const ::testing::TestParamInfo<SeaView>& info) {
                              std::string name = info.param.name;
                              for (char& c : name)
                                  if (c == '-')

@@ -13,7 +13,6 @@
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
-#include "tests/gl/gl_test_support.h"
 
 namespace shader_test {
 

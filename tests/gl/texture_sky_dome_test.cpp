@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "tests/gl/gl_test_support.h"
+#include "app/app_state.h"
+#include "render/gl_api.h"
+#include "render/render_state.h"
 
 namespace {
 

@@ -6,8 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/app_state.h"
 #include "ocean/ocean_state.h"
-#include "tests/gl/gl_test_support.h"
+#include "render/gl_api.h"
+#include "render/render_state.h"
 
 namespace {
 
