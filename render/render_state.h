@@ -67,6 +67,10 @@ constexpr int skyDomePoints = 31;
 constexpr float skyDomeRadius = 1000.0f;
 extern float skyDome[skyDomeRings][skyDomePoints][3];
 void buildSkyDome(float radius, float (&dome)[skyDomeRings][skyDomePoints][3]);
+// The sky texture's coordinates at the dome's ring and point: the first runs
+// from the zenith at 0 to the horizon at 7/8, the second once around.
+float skyDomeTextureS(int ring);
+float skyDomeTextureT(int point);
 void drawSkyDome();
 
 // ---- Textures from files (textures.cpp) ------------------------------------
@@ -95,5 +99,8 @@ constexpr float fresnelScale = 0.5f;
 constexpr float fresnelPower = 0.7f;
 constexpr float etaRatio = 0.750243783f; // air into sea water
 void createShaderPrograms();
+// False when either program is missing, broken or does not link with the
+// other: the water is then drawn by the fixed-function reflection path.
+bool shaderProgramsUsable();
 void bindShaderPrograms();
 void unbindShaderPrograms();

@@ -45,8 +45,6 @@ ShaderProfile fragmentProfile = shaderNoProfile;
 ShaderProgram vertexProgram = 0;
 ShaderProgram fragmentProgram = 0;
 ShaderParameter parameters[parameterCount];
-// False when either program is missing, broken or does not link with the
-// other: the water is then drawn by the fixed-function reflection path.
 bool programsUsable = false;
 
 // Loading the second program links it with the first: a program that does
@@ -87,6 +85,10 @@ void createShaderPrograms() {
         return;
     lookUpParameters();
     attachTextures();
+}
+
+bool shaderProgramsUsable() {
+    return programsUsable;
 }
 
 void bindShaderPrograms() {

@@ -7,18 +7,14 @@
 namespace {
 
 constexpr double domeDrop = -100.0;
-// The texture's first coordinate runs from the zenith at 0 to the horizon at
-// 7/8; the second goes once around.
-constexpr float ringTextureStep = 1.0f / 8.0f;
-constexpr float aroundTextureSteps = skyDomePoints - 1;
 
 void drawRingBand(int ring) {
     glBegin(GL_TRIANGLE_STRIP);
     for (int j = 0; j < skyDomePoints; ++j) {
-        const float t = static_cast<float>(j) / aroundTextureSteps;
-        glTexCoord2f(static_cast<float>(ring) * ringTextureStep, t);
+        const float t = skyDomeTextureT(j);
+        glTexCoord2f(skyDomeTextureS(ring), t);
         glVertex3fv(skyDome[ring][j]);
-        glTexCoord2f(static_cast<float>(ring + 1) * ringTextureStep, t);
+        glTexCoord2f(skyDomeTextureS(ring + 1), t);
         glVertex3fv(skyDome[ring + 1][j]);
     }
     glEnd();

@@ -7,6 +7,10 @@ namespace {
 
 constexpr float quarterTurnDegrees = 90.0f;
 constexpr double pointStepDegrees = 12.0;
+// The texture's first coordinate runs from the zenith at 0 to the horizon at
+// 7/8; the second goes once around.
+constexpr float ringTextureStep = 1.0f / 8.0f;
+constexpr float aroundTextureSteps = skyDomePoints - 1;
 
 } // namespace
 
@@ -23,4 +27,12 @@ void buildSkyDome(float radius, float (&dome)[skyDomeRings][skyDomePoints][3]) {
             dome[i][j][2] = height;
         }
     }
+}
+
+float skyDomeTextureS(int ring) {
+    return static_cast<float>(ring) * ringTextureStep;
+}
+
+float skyDomeTextureT(int point) {
+    return static_cast<float>(point) / aroundTextureSteps;
 }
