@@ -1,8 +1,8 @@
-# The icon is the viewer's own picture of the sea: the README's screenshot
-# scaled until its shorter side fits and cut square around the middle, sky
-# above and water below the horizon. Without metadata the same screenshot
-# always gives the same files. The install ships it as PNG files; the viewer
-# carries the 48 pixel one's pixels for its window.
+# The icon is the viewer's own picture of the sea: docs/screenshot.png, the
+# start view, scaled until its shorter side fits and cut square around the
+# middle, sky above and water below the horizon. Without metadata the same
+# screenshot always gives the same files. The install ships it as PNG files;
+# the viewer carries the 48 pixel one's pixels for its window.
 include_guard(GLOBAL)
 find_program(IMAGEMAGICK_CONVERT convert HINTS /usr/bin REQUIRED)
 
