@@ -25,7 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The frames are composed at the window's size, the viewer's own, and
-// scaled down by area averaging: the same frame, without its aliasing.
+// scaled down by area averaging: the same frame, its edges smoothed.
 constexpr int frameScaleDown = 2;
 // The clip: about three seconds at about 15 frames a second, 480 x 384.
 constexpr int clipWidth = 480;
@@ -69,7 +69,7 @@ bool makeFolder(const std::string& path) {
 }
 
 // Start-up writes the rendering library's extension string, a line of some
-// ten thousand characters, on standard output: it is kept out of the
+// thousands of characters, on standard output: it is kept out of the
 // tool's own output.
 void initialiseQuietly() {
     std::fflush(stdout);

@@ -153,9 +153,10 @@ bool measure(std::vector<Sample>& samples) {
     return true;
 }
 
-// The first angle from which the value stays at least the threshold.
+// The first angle from which the value stays at least the threshold; not a
+// number when it ends below.
 double angleFrom(const std::vector<Sample>& samples, double Sample::*value, double threshold) {
-    double from = samples.back().angle;
+    double from = std::nan("");
     for (auto s = samples.rbegin(); s != samples.rend() && (*s).*value >= threshold; ++s)
         from = s->angle;
     return from;
@@ -192,7 +193,7 @@ void addWeightValues(const std::vector<Sample>& samples, std::string& values) {
     addValue(values, "water_reflectance_at_45_deg", sampleAt(samples, 45.0).reflectance);
     addValue(values, "water_reflectance_at_60_deg", sampleAt(samples, 60.0).reflectance);
     addValue(values, "water_reflectance_where_weight_is_one",
-             sampleAt(samples, weightOne).reflectance);
+             std::isnan(weightOne) ? weightOne : sampleAt(samples, weightOne).reflectance);
     addValue(values, "water_reflectance_half_from_deg",
              angleFrom(samples, &Sample::reflectance, 0.5));
 }
