@@ -39,8 +39,8 @@ extern int32_t jpegImageHeight;
 extern int32_t jpegImageComponents;
 // The scans of one file the loader reads before it gives the file up
 // (jpeg_loader.cpp): the library's own progressive scripts use at most 18,
-// and at about 5 ms a scan of a 4096 x 4096 component a file decoded once
-// for each of a cube map's six faces still costs at most a few seconds.
+// and at a few milliseconds a scan of a 4096 x 4096 component, a file decoded
+// for each of a cube map's six faces still costs only a few seconds.
 constexpr int jpegMaxScans = 100;
 // Returns a malloc'd buffer, or null when the file cannot be opened, its
 // picture is wider or taller than imageMaxSide, its colours are of no known
