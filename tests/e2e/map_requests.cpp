@@ -1,9 +1,8 @@
-// Plays the part of a window manager that reads a window's identity when the
+// Stands in for a window manager that reads a window's identity when the
 // window first asks to be mapped, as docks and window-manager rules do: it
-// takes over the screen's map and configure requests, and for each map
-// request writes the window's class, process id and icon as they are at that
-// moment, in xprop's form, before it maps the window. Runs until killed.
-// Usage: map-requests (on the display DISPLAY names)
+// takes over the screen's map requests and, for each, writes the window's
+// class, process id and icon as they are at that moment, in xprop's form,
+// before it maps the window. Runs until killed. Usage: map-requests
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -11,28 +10,17 @@
 
 namespace {
 
-bool anotherManager = false;
-
-int noteAnotherManager(Display*, XErrorEvent*) {
-    anotherManager = true;
-    return 0;
-}
-
-// "NAME(CARDINAL) = v, v, ..." as xprop writes a list of 32-bit cardinals,
-// or nothing when the window has no such property.
+// "NAME(CARDINAL) = v, v, ..." as xprop writes 32-bit cardinals; nothing
+// when the window has no such property.
 void printCardinals(Display* display, Window window, const char* name) {
-    Atom type;
-    int format;
-    unsigned long count, after;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after;
     unsigned char* data = nullptr;
-    Atom property = XInternAtom(display, name, False);
-    if (XGetWindowProperty(display, window, property, 0, 1L << 24, False, XA_CARDINAL, &type,
-                           &format, &count, &after, &data) != Success ||
-        data == nullptr)
-        return;
+    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1L << 24, False,
+                       XA_CARDINAL, &type, &format, &count, &after, &data);
     if (type == XA_CARDINAL && format == 32 && count > 0) {
-        // Format-32 values arrive as longs, whatever the width of a long,
-        // and a long widens them with their sign.
+        // Format-32 values arrive as longs, which widen them with their sign.
         const long* values = reinterpret_cast<const long*>(data);
         std::printf("%s(CARDINAL) =", name);
         for (unsigned long i = 0; i < count; ++i)
@@ -43,54 +31,29 @@ void printCardinals(Display* display, Window window, const char* name) {
     XFree(data);
 }
 
-void printIdentity(Display* display, Window window) {
-    std::printf("map request 0x%lx\n", window);
-    XClassHint classHint;
-    if (XGetClassHint(display, window, &classHint)) {
-        std::printf("WM_CLASS(STRING) = \"%s\", \"%s\"\n", classHint.res_name, classHint.res_class);
-        XFree(classHint.res_name);
-        XFree(classHint.res_class);
-    }
-    printCardinals(display, window, "_NET_WM_PID");
-    printCardinals(display, window, "_NET_WM_ICON");
-    std::fflush(stdout);
-}
-
-// A configure request is granted as asked.
-void grantConfigure(Display* display, const XConfigureRequestEvent& request) {
-    XWindowChanges changes = {
-        request.x,     request.y,     request.width, request.height, request.border_width,
-        request.above, request.detail};
-    XConfigureWindow(display, request.window, static_cast<unsigned>(request.value_mask), &changes);
-}
-
 } // namespace
 
 int main() {
     Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        std::fprintf(stderr, "map-requests: cannot open display\n");
+    if (display == nullptr)
         return 1;
-    }
-    // Only one client may redirect the root window's requests: the error
-    // says that another manager already does.
-    XSetErrorHandler(noteAnotherManager);
+    // Fails, and ends this program, if another manager runs already.
     XSelectInput(display, DefaultRootWindow(display), SubstructureRedirectMask);
     XSync(display, False);
-    if (anotherManager) {
-        std::fprintf(stderr, "map-requests: another window manager runs\n");
-        return 1;
-    }
     std::printf("managing\n");
-    std::fflush(stdout);
     for (;;) {
+        std::fflush(stdout);
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == MapRequest) {
-            printIdentity(display, event.xmaprequest.window);
-            XMapWindow(display, event.xmaprequest.window);
-        } else if (event.type == ConfigureRequest) {
-            grantConfigure(display, event.xconfigurerequest);
-        }
+        if (event.type != MapRequest)
+            continue;
+        Window window = event.xmaprequest.window;
+        std::printf("map request 0x%lx\n", window);
+        XClassHint hint;
+        if (XGetClassHint(display, window, &hint))
+            std::printf("WM_CLASS(STRING) = \"%s\", \"%s\"\n", hint.res_name, hint.res_class);
+        printCardinals(display, window, "_NET_WM_PID");
+        printCardinals(display, window, "_NET_WM_ICON");
+        XMapWindow(display, window);
     }
 }

@@ -23,26 +23,18 @@ tiny_vast_face() {
     printf 'BM\x3c\0\0\0\0\0\0\0\x3a\0\0\0\x28\0\0\0\x28\x23\0\0\x28\x23\0\0\x01\0\x08\0' > iypos.bmp
     printf '\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\x80\x80\x80\0\0\x01' >> iypos.bmp
 }
-# 38 KB: a 4096 x 4096 grey progressive JPEG whose first scan holds every
-# block's DC value in a bit and whose next, repeated 150 times, ends every
-# block's band in 16 codes of 15 bits; the repeats are valid, so the library
-# warns of nothing, and each is a pass over the whole picture.
+# 38 KB: a 4096 x 4096 grey progressive JPEG whose first scan gives every
+# block's DC value in a bit and whose next, repeated 150 times (validly: the
+# library warns of nothing), ends every block's band in 30 bytes. Each scan
+# is a pass over the whole picture. Both tables hold one code, a 0 bit.
 many_scans_sky() {
+    zeros() { head -c "$1" /dev/zero; }
     {
-        printf '\xff\xd8\xff\xdb\x00\x43\x00'
-        head -c 64 /dev/zero | tr '\0' '\1'
-        printf '\xff\xc2\x00\x0b\x08\x10\x00\x10\x00\x01\x01\x11\x00'
-        # One code, a 0 bit: difference 0 for DC, a run of 2^14 blocks for AC.
-        printf '\xff\xc4\x00\x14\x00\x01'
-        head -c 15 /dev/zero
-        printf '\x00\xff\xc4\x00\x14\x10\x01'
-        head -c 15 /dev/zero
-        printf '\xe0\xff\xda\x00\x08\x01\x01\x00\x00\x00\x00'
-        head -c 32768 /dev/zero
-        for _ in $(seq 150); do
-            printf '\xff\xda\x00\x08\x01\x01\x00\x01\x3f\x00'
-            head -c 30 /dev/zero
-        done
+        printf '\xff\xd8\xff\xdb\x00\x43\x00' && zeros 64 | tr '\0' '\1'
+        printf '\xff\xc2\x00\x0b\x08\x10\x00\x10\x00\x01\x01\x11\x00\xff\xc4\x00\x14\x00\x01' && zeros 15
+        printf '\x00\xff\xc4\x00\x14\x10\x01' && zeros 15
+        printf '\xe0\xff\xda\x00\x08\x01\x01\x00\x00\x00\x00' && zeros 32768
+        for _ in $(seq 150); do printf '\xff\xda\x00\x08\x01\x01\x00\x01\x3f\x00' && zeros 30; done
         printf '\xff\xd9'
     } > cloudy1.jpg
 }
