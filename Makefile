@@ -1,6 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Both install
-# what is missing, build a Release build and lay out the run folder
-# build/data (shader sources and the images the viewer reads).
+# what is missing (each command only what it needs: scripts/install-deps),
+# build a Release build and lay out the run folder build/data (shader
+# sources and the images the viewer reads); `make test` builds the tests too.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 # A private X server for the GL tests (tests/e2e/with_display.sh).
@@ -11,30 +12,48 @@ WERROR := $(if $(filter true,$(CI)),-DOCEAN_WERROR=ON)
 # configure FOLDER, OPTIONS: its log shown only when it fails.
 configure = mkdir -p $(1) && cmake -S . -B $(1) $(WERROR) $(2) > $(1)/configure.log 2>&1 \
 	|| (cat $(1)/configure.log; exit 1)
+# release OPTIONS: the Release build in BUILD_DIR. An option once given stays
+# in the build folder's cache, so a plain build after `make test` still
+# builds the tests.
+release = $(call configure,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release $(1)) \
+	&& cmake --build $(BUILD_DIR) -j$(JOBS)
 
-.PHONY: all deps build run test check shuffled shuffled-tests soak sanitize sanitize-build \
-	sanitized-tests timeboxed-tests release-tests bench reference-pictures clean
+.PHONY: all deps deps-test deps-bench deps-package build test-build run test check shuffled \
+	shuffled-tests soak sanitize sanitize-build sanitized-tests timeboxed-tests release-tests \
+	bench reference-pictures clean
 
 all: build
 
+# The Debian packages each command needs, installed when missing.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps run
+deps-test:
+	@scripts/install-deps test
+deps-bench:
+	@scripts/install-deps bench
+deps-package:
+	@scripts/install-deps package
 
 build: deps
-	@$(call configure,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release)
-	@cmake --build $(BUILD_DIR) -j$(JOBS)
+	@$(call release)
+
+# The Release build with the tests, which need GoogleTest, libpng and clang:
+# configuring fails, naming what is missing, without them.
+test-build: deps-test
+	@$(call release,-DOCEAN_TESTS=ON)
 
 run: build
 	@scripts/run-viewer $(BUILD_DIR)
 
 # The Debian package of the installed tree, in the build folder.
 .PHONY: package
-package: build
+package: deps-package
+	@$(call release)
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 # The everyday loop: the unit and GL tests of the Release build, each binary
 # whole; seconds after a build.
-check: build
+check: test-build
 	@$(BUILD_DIR)/tests/unit_tests --gtest_brief=1
 	@cd $(BUILD_DIR)/data && $(XVFB) ../tests/gl_tests --gtest_brief=1
 
@@ -52,18 +71,18 @@ SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 # -O1 -g1: what the sanitizers need (line numbers in their reports) at two
 # thirds of the compile time of -O2 -g.
-SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOCEAN_SANITIZE=ON -DOCEAN_BENCHMARKS=OFF \
+SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOCEAN_SANITIZE=ON -DOCEAN_TESTS=ON \
 	"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG"
 TIMEBOXED := ^(fuzz.dib|e2e.test_soak)$$
 
-test: build
+test: test-build
 	@$(MAKE) --no-print-directory -j3 --output-sync=line sanitize timeboxed-tests release-tests
 
 sanitize: sanitize-build
 	@$(MAKE) --no-print-directory sanitized-tests
 
 # What the sanitized tests run, and nothing else.
-sanitize-build: deps
+sanitize-build: deps-test
 	@$(call configure,$(SANITIZE_DIR),$(SANITIZE_FLAGS))
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS) --target unit_tests gl_tests ocean data
 
@@ -85,7 +104,7 @@ shuffled-tests:
 			--gtest_random_seed=$$seed --gtest_brief=1) || exit 1; \
 	done
 
-shuffled: build
+shuffled: test-build
 	@$(MAKE) --no-print-directory shuffled-tests
 
 release-tests: shuffled-tests
@@ -94,19 +113,20 @@ release-tests: shuffled-tests
 # Rewrites the reference pictures in tests/reference from the current shaders,
 # data files and renderer: for a change to the look that is meant. Review the
 # new pictures (git diff shows which changed) before committing them.
-reference-pictures: build
+reference-pictures: test-build
 	@cd $(BUILD_DIR)/data && OCEAN_REWRITE_REFERENCE=1 $(XVFB) ../tests/gl_tests \
 		--gtest_filter='Views/ReferencePictureTest.*'
 	@git status --short tests/reference 2>/dev/null || true
 
 # Ten minutes of the viewer with its resident memory watched.
-soak: build
+soak: test-build
 	@OCEAN_BUILD=$(abspath $(BUILD_DIR)) SOAK_SECONDS=600 bash tests/e2e/test_soak.sh
 
 # The viewer's CPU time a frame and frame rate under Xvfb, shaded and
 # unshaded; with BASE=<revision>, beside that revision built in
 # build/bench-base, taking turns. About three minutes with BASE.
-bench: build
+bench: deps-bench
+	@$(call release,-DOCEAN_BENCHMARKS=ON)
 	@JOBS=$(JOBS) bench/fps/run $(BUILD_DIR) $(BASE)
 
 clean:
@@ -117,7 +137,7 @@ clean:
 # printed at the end.
 FUZZ_SECONDS ?= 600
 .PHONY: fuzz
-fuzz: build
+fuzz: test-build
 	@DIB_FUZZ_SECONDS=$(FUZZ_SECONDS) bash tests/fuzz/run_dib_fuzz.sh \
 		$(BUILD_DIR)/tests/fuzz/make-dib-seeds $(BUILD_DIR)/tests/fuzz/dib_fuzzer \
 		$(BUILD_DIR)/dib-fuzz-corpus keep

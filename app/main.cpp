@@ -1,13 +1,30 @@
 // The ocean viewer: one window, mouse look, three keys.
 #include <GL/glut.h>
+#include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <malloc.h>
 
 #include "app/app_state.h"
-#include "app/window_identity.h"
 #include "render/render_state.h"
 
+namespace {
+
+// A window larger than the screen hides its lower rows, the near water and
+// the counters, below the screen's edge, and window managers neither move
+// nor shrink it: on a smaller screen it opens at the largest size that fits,
+// and the projection follows whatever size it gets. A screen of unknown
+// size (0) keeps the full size.
+int fittedToScreen(int size, int screenSize) {
+    return screenSize > 0 ? std::min(size, screenSize) : size;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Started from a menu, standard output goes to the session's log, where
+    // a block-buffered stream would hold each line until the buffer fills.
+    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
     // Keeps the renderer's per-batch megabyte in the heap rather than
     // returning it to the kernel after every batch.
     mallopt(M_TOP_PAD, heapTopPadding);
@@ -15,9 +32,9 @@ int main(int argc, char** argv) {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowPosition(0, 0);
-    glutInitWindowSize(windowWidth, windowHeight);
+    glutInitWindowSize(fittedToScreen(windowWidth, glutGet(GLUT_SCREEN_WIDTH)),
+                       fittedToScreen(windowHeight, glutGet(GLUT_SCREEN_HEIGHT)));
     glutCreateWindow(argv[0]);
-    identifyWindow();
     glutSetCursor(GLUT_CURSOR_NONE);
     initialise();
     glutReshapeFunc(onReshape);

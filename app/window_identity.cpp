@@ -1,12 +1,16 @@
-// The toolkit names no class, process or icon on its window, so docks and
-// task bars cannot match the window to the menu entry that started it. They
-// are set through Xlib on the window the toolkit made, right after it was
-// made.
-#include <GL/glx.h>
+// The toolkit names no class, process or icon on its window, and maps the
+// window before glutCreateWindow returns; window managers and docks read the
+// class when the window first asks to be mapped (ICCCM), so setting it
+// afterwards is too late for them. The toolkit sets the window's manager
+// properties through XSetWMProperties just before it maps the window: the
+// viewer defines that function itself, the dynamic linker binds the
+// toolkit's call to it (the viewer exports it, app/CMakeLists.txt), and it
+// adds the class, the process id and the icon before handing on to Xlib's.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <cstring>
+#include <dlfcn.h>
 #include <unistd.h>
 #include <vector>
 
@@ -36,16 +40,18 @@ std::vector<unsigned long> iconCardinals() {
 
 } // namespace
 
-void identifyWindow() {
-    Display* display = glXGetCurrentDisplay();
-    Window window = glXGetCurrentDrawable();
-    if (display == nullptr || window == None)
-        return;
+void XSetWMProperties(Display* display, Window window, XTextProperty* windowName,
+                      XTextProperty* iconName, char** argv, int argc, XSizeHints* normalHints,
+                      XWMHints* wmHints, XClassHint*) {
+    // Xlib is linked to the viewer directly, so the next definition is there.
+    using SetProperties = decltype(&XSetWMProperties);
+    static const auto xlibSetProperties =
+        reinterpret_cast<SetProperties>(dlsym(RTLD_NEXT, "XSetWMProperties"));
     // Xlib takes the names as writable strings but only reads them.
     std::vector<char> name(windowClassName, windowClassName + std::strlen(windowClassName) + 1);
     XClassHint classHint = {name.data(), name.data()};
-    XSetClassHint(display, window, &classHint);
+    xlibSetProperties(display, window, windowName, iconName, argv, argc, normalHints, wmHints,
+                      &classHint);
     setCardinals(display, window, "_NET_WM_PID", {static_cast<unsigned long>(getpid())});
     setCardinals(display, window, "_NET_WM_ICON", iconCardinals());
-    XFlush(display);
 }

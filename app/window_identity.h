@@ -10,6 +10,6 @@ constexpr int windowIconSide = 48;
 // alpha order, top row first.
 extern const unsigned char windowIconRgba[windowIconSide * windowIconSide * 4];
 
-// Sets the class, the process id and the icon on the current GL drawable's
-// window; does nothing without one.
-void identifyWindow();
+// The window's class, process id and icon are set with its other manager
+// properties, before it is first mapped: window_identity.cpp defines Xlib's
+// XSetWMProperties, through which the toolkit sets them, and adds these.

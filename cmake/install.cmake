@@ -20,12 +20,17 @@ install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/ocean-viewer DESTINATION bin)
 install(TARGETS ocean RUNTIME DESTINATION ${OCEAN_INSTALL_VIEWER_DIR})
 install(FILES ${OCEAN_DATA_FILES} DESTINATION ${OCEAN_INSTALL_DATA_DIR})
 install(FILES ${OCEAN_PACKAGING_DIR}/ocean-viewer.desktop DESTINATION share/applications)
+# What software centres list: the summary, description, controls, licence
+# and releases (no screenshots or homepage yet: they need web addresses).
+configure_file(${OCEAN_PACKAGING_DIR}/ocean-viewer.metainfo.xml.in
+    ${OCEAN_STAGE_DIR}/ocean-viewer.metainfo.xml @ONLY)
+install(FILES ${OCEAN_STAGE_DIR}/ocean-viewer.metainfo.xml DESTINATION share/metainfo)
 
 set(CPACK_PACKAGE_CONTACT "Ocean viewer developers <maintainers@users.noreply.c-seed-2a6754fe.example>")
 
 # The manual page and the changelog carry the version, the copyright file the
-# contact; the first two are installed compressed, without a time stamp, as
-# Debian keeps them.
+# contact and the licence; the first two are installed compressed, without a
+# time stamp, as Debian keeps them.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 function(ocean_compressed_page template staged destination)
     configure_file(${OCEAN_PACKAGING_DIR}/${template} ${OCEAN_STAGE_DIR}/${staged} @ONLY)
@@ -37,6 +42,15 @@ function(ocean_compressed_page template staged destination)
 endfunction()
 ocean_compressed_page(ocean-viewer.6.in ocean-viewer.6 share/man/man6)
 ocean_compressed_page(changelog.in changelog share/doc/ocean-viewer)
+# The licence's terms as LICENSE words them, in the copyright file's form:
+# every line indented by a space, an empty one written as a lone dot.
+file(READ ${CMAKE_SOURCE_DIR}/LICENSE OCEAN_LICENSE_TERMS)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE)
+string(REGEX REPLACE "^.*\n(Permission is hereby granted)" "\\1" OCEAN_LICENSE_TERMS
+    "${OCEAN_LICENSE_TERMS}")
+string(STRIP "${OCEAN_LICENSE_TERMS}" OCEAN_LICENSE_TERMS)
+string(REPLACE "\n\n" "\n.\n" OCEAN_LICENSE_TERMS "${OCEAN_LICENSE_TERMS}")
+string(REPLACE "\n" "\n " OCEAN_LICENSE_TERMS " ${OCEAN_LICENSE_TERMS}")
 configure_file(${OCEAN_PACKAGING_DIR}/copyright.in ${OCEAN_STAGE_DIR}/copyright @ONLY)
 install(FILES ${OCEAN_STAGE_DIR}/copyright DESTINATION share/doc/ocean-viewer)
 
@@ -59,7 +73,8 @@ add_custom_target(install-files ALL
 # built on.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ocean-viewer)
-set(CPACK_PACKAGE_VENDOR "Ocean viewer developers")
+set(CPACK_PACKAGE_VENDOR "The ocean-viewer developers")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "real-time ocean viewer: wind-driven waves under a cloudy sky")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Every frame the viewer synthesises a patch of deep-water waves from a wind-wave\n"

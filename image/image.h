@@ -15,9 +15,12 @@ struct RgbImage {
 
 // The widest and tallest picture either loader makes; past it a header is
 // taken for damage and refused before any pixel memory is taken, so that a
-// few bytes of compressed data cannot ask for hundreds of megabytes. The
-// pictures become textures that the window shows at most about 1280 pixels
-// across: 4096 leaves room to spare and costs at most 48 MB a picture.
+// few bytes of compressed data cannot ask for gigabytes. The pictures become
+// textures that the window shows at most about 1280 pixels across: 4096
+// leaves room to spare, and its decoded pixels take at most 48 MB. While a
+// progressive JPEG picture decodes, the library also holds all its
+// coefficients, two bytes for each sample of each component: with the
+// pixels, about 180 MB for a 4096 x 4096 CMYK picture.
 constexpr int32_t imageMaxSide = 4096;
 
 // ---- Data files (regular_file.cpp) ----------------------------------------
@@ -34,11 +37,16 @@ extern int32_t jpegImageHeight;
 // Bytes per pixel of the same image: 3 for colour (CMYK files are turned
 // into RGB), 1 for greyscale.
 extern int32_t jpegImageComponents;
+// The scans of one file the loader reads before it gives the file up
+// (jpeg_loader.cpp): the library's own progressive scripts use at most 18,
+// and at a few milliseconds a scan of a 4096 x 4096 component, a file decoded
+// for each of a cube map's six faces still costs only a few seconds.
+constexpr int jpegMaxScans = 100;
 // Returns a malloc'd buffer, or null when the file cannot be opened, its
-// picture is wider or taller than imageMaxSide or its colours are of no
-// known space (the published shape is then left as it was). A file that is
-// not JPEG data ends the process with a line naming it and the library's
-// message.
+// picture is wider or taller than imageMaxSide, its colours are of no known
+// space or it carries more than jpegMaxScans scans (the published shape is
+// then left as it was). A file that is not JPEG data ends the process with a
+// line naming it and the library's message.
 unsigned char* loadJpegImage(const char* fileName);
 
 // ---- DIB (dib_loader.cpp) -------------------------------------------------

@@ -1,5 +1,6 @@
 // Decoding a JPEG file with libjpeg into a buffer whose first row is the
 // bottom of the picture, ready for a texture upload.
+#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,7 @@ constexpr const char* jpegOutOfMemoryText = "can't allocate %zu bytes for %s\n";
 constexpr const char* jpegTooLargeText = "%s: %u x %u picture is larger than %d pixels a side\n";
 constexpr const char* jpegUnknownColoursText =
     "%s: picture of %d colour components, neither grey, RGB nor CMYK\n";
+constexpr const char* jpegTooManyScansText = "%s: picture of more than %d scans\n";
 
 constexpr int inkComponents = 4;
 constexpr int rgbComponents = 3;
@@ -37,6 +39,21 @@ void exitNamingTheFile(j_common_ptr decoder) {
     auto* manager = reinterpret_cast<NamingErrorManager*>(decoder->err);
     std::fprintf(stderr, jpegDecodeFailureText, manager->fileName);
     manager->standardExit(decoder);
+}
+
+// A file may carry any number of scans, and the library reads them all
+// before the first row, each a pass over the whole picture: 30 bytes a scan
+// could hold the start-up for many seconds. Past the limit the decoding is
+// abandoned through the jump buffer, as the library's own tools do.
+struct ScanLimit {
+    jpeg_progress_mgr progress;
+    std::jmp_buf abandon;
+};
+
+void abandonPastScanLimit(j_common_ptr decoder) {
+    auto* limit = reinterpret_cast<ScanLimit*>(decoder->progress);
+    if (reinterpret_cast<j_decompress_ptr>(decoder)->input_scan_number > jpegMaxScans)
+        std::longjmp(limit->abandon, 1);
 }
 
 // Printers' files hold ink (CMYK, or YCCK that the library turns back into
@@ -105,6 +122,12 @@ bool refusedFromHeader(const jpeg_decompress_struct& decoder, const char* fileNa
     return false;
 }
 
+unsigned char* abandonDecoding(jpeg_decompress_struct& decoder, std::FILE* file) {
+    jpeg_destroy_decompress(&decoder);
+    std::fclose(file);
+    return nullptr;
+}
+
 } // namespace
 
 // The standard error manager ends the process on a fatal decoding error,
@@ -121,13 +144,18 @@ unsigned char* loadJpegImage(const char* fileName) {
     errorManager.fileName = fileName;
     errorManager.standardExit = errorManager.standard.error_exit;
     errorManager.standard.error_exit = exitNamingTheFile;
+    ScanLimit scanLimit = {};
+    scanLimit.progress.progress_monitor = abandonPastScanLimit;
     jpeg_create_decompress(&decoder);
+    decoder.progress = &scanLimit.progress;
     jpeg_stdio_src(&decoder, file);
     jpeg_read_header(&decoder, TRUE);
-    if (refusedFromHeader(decoder, fileName)) {
-        jpeg_destroy_decompress(&decoder);
-        std::fclose(file);
-        return nullptr;
+    if (refusedFromHeader(decoder, fileName))
+        return abandonDecoding(decoder, file);
+    // Every scan is read here, before any pixel memory is taken.
+    if (setjmp(scanLimit.abandon) != 0) {
+        std::fprintf(stderr, jpegTooManyScansText, fileName, jpegMaxScans);
+        return abandonDecoding(decoder, file);
     }
     jpeg_start_decompress(&decoder);
     publishShape(decoder);
@@ -138,9 +166,7 @@ unsigned char* loadJpegImage(const char* fileName) {
     unsigned char* buffer = static_cast<unsigned char*>(std::malloc(bytes));
     if (buffer == nullptr) {
         std::fprintf(stderr, jpegOutOfMemoryText, bytes, fileName);
-        jpeg_destroy_decompress(&decoder);
-        std::fclose(file);
-        return nullptr;
+        return abandonDecoding(decoder, file);
     }
     readRowsBottomFirst(decoder, row, buffer);
     jpeg_finish_decompress(&decoder);

@@ -5,6 +5,10 @@ set -euo pipefail
 
 OCEAN_BUILD=${OCEAN_BUILD:?set OCEAN_BUILD to the build folder}
 OCEAN_BINARY=$OCEAN_BUILD/app/ocean
+# The screen, large enough for the whole 1280 x 1024 window unless a test
+# sets a smaller one before sourcing this; the window fills its height.
+SCREEN=${SCREEN:-1280x1024}
+SCREEN_HEIGHT=${SCREEN#*x}
 CONVERT=/usr/bin/convert
 WORK=$(mktemp -d /tmp/ocean-e2e.XXXXXX)
 RUN_DIR=$WORK/data
@@ -37,13 +41,13 @@ fail() {
     exit 1
 }
 
-# A private X server with a screen large enough for the 1280 x 1024 window.
+# A private X server with the screen SCREEN.
 start_display() {
     exec 3> "$WORK/displayfd"
     # -noreset: the server would otherwise reset whenever its last client
     # leaves, and a viewer started during the reset cannot connect. -br: a
     # black root, so that a window not drawn yet shows black.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -br > "$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${SCREEN}x24" -nolisten tcp -noreset -br > "$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local n=0
     while [ ! -s "$WORK/displayfd" ]; do
@@ -88,9 +92,9 @@ await() {
 screen_drawn() {
     local r g b
     screenshot "$WORK/screen.xwd"
-    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" 1280x1024+0+0)"
+    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" "$SCREEN+0+0")"
     [ $((r + g + b)) -gt 60 ] || return 1
-    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" 1280x100+0+924)"
+    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" "1280x100+0+$((SCREEN_HEIGHT - 100))")"
     [ $((r + g + (b > 128 ? b - 128 : 128 - b))) -gt 8 ]
 }
 
@@ -138,6 +142,13 @@ keep_pictures() {
         [ -f "$picture" ] || return 1
         "$CONVERT" "$picture" "$1/$(basename "$picture" .xwd).png"
     done
+}
+
+# Counts the pure white pixels of the overlay's corner, where its text goes,
+# at the foot of the window.
+white_in_overlay_corner() {
+    "$CONVERT" "$1" -crop "260x60+5+$((SCREEN_HEIGHT - 89))" +repage -fill black +opaque white \
+        -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
 # "r g b" of one pixel of a picture.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Replacement pictures that do not fit, all in one run folder: a cube face of
 # another size than the others, a bottom picture that is not square, a face
-# wider than the loader makes, run-length data cut short, and a tiny file
-# declaring a vast picture. The viewer says what it did in one line for each,
+# wider than the loader makes, run-length data cut short, a tiny file
+# declaring a vast picture, and a sky of endless scans. The viewer says what it did in one line for each,
 # keeps running, stays small, and draws the water, shaded and unshaded, much
 # as with good files: no black, no white-out, its colour near that of the
 # good run. (Which face stands in for which is seen by the GL tests.)
@@ -23,6 +23,21 @@ tiny_vast_face() {
     printf 'BM\x3c\0\0\0\0\0\0\0\x3a\0\0\0\x28\0\0\0\x28\x23\0\0\x28\x23\0\0\x01\0\x08\0' > iypos.bmp
     printf '\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\x80\x80\x80\0\0\x01' >> iypos.bmp
 }
+# 38 KB: a 4096 x 4096 grey progressive JPEG whose first scan gives every
+# block's DC value in a bit and whose next, repeated 150 times (validly: the
+# library warns of nothing), ends every block's band in 30 bytes. Each scan
+# is a pass over the whole picture. Both tables hold one code, a 0 bit.
+many_scans_sky() {
+    zeros() { head -c "$1" /dev/zero; }
+    {
+        printf '\xff\xd8\xff\xdb\x00\x43\x00' && zeros 64 | tr '\0' '\1'
+        printf '\xff\xc2\x00\x0b\x08\x10\x00\x10\x00\x01\x01\x11\x00\xff\xc4\x00\x14\x00\x01' && zeros 15
+        printf '\x00\xff\xc4\x00\x14\x10\x01' && zeros 15
+        printf '\xe0\xff\xda\x00\x08\x01\x01\x00\x00\x00\x00' && zeros 32768
+        for _ in $(seq 150); do printf '\xff\xda\x00\x08\x01\x01\x00\x01\x3f\x00' && zeros 30; done
+        printf '\xff\xd9'
+    } > cloudy1.jpg
+}
 
 # change to the run folder | the line expected on standard error
 cases=(
@@ -31,6 +46,7 @@ cases=(
     "wide_face|Error: Image file conversion error."
     "cut_run_lengths|Error: Image file conversion error."
     "tiny_vast_face|Error: Image file conversion error."
+    "many_scans_sky|cloudy1.jpg: picture of more than 100 scans"
 )
 
 # Of the water region: the fractions near black (no channel above 16%), near

@@ -8,12 +8,6 @@ source "$(dirname "$0")/lib.sh"
 
 NEAR_WATER=1280x200+0+824
 
-# Counts the pure white pixels of the overlay's corner, where its text goes.
-white_in_overlay_corner() {
-    "$CONVERT" "$1" -crop 260x60+5+935 +repage -fill black +opaque white \
-        -format "%[fx:int(mean*w*h+0.5)]" info:
-}
-
 # How much bluer than green the water near the eye is on average (0..255):
 # the mirrored sky is plainly blue, the shaded sea blue-green.
 blue_over_green() {
