@@ -22,10 +22,6 @@ namespace {
 using namespace reference_picture;
 namespace fs = std::filesystem;
 
-// One sea: the random source's seed and the wave time of the one step drawn.
-constexpr unsigned int referenceSeed = 20261207u;
-constexpr double referenceWaveTime = -7.25;
-
 struct ReferenceView {
     const char* name;
     float heading;
@@ -79,9 +75,9 @@ RgbPicture drawReferenceFrame(const ReferenceView& view) {
     heading = view.heading;
     pitch = view.pitch;
     shadersEnabled = view.shading;
-    seedRandom(referenceSeed);
+    seedRandom(fixedSeaSeed);
     initWaveSpectrum();
-    simulationStep(referenceWaveTime);
+    simulationStep(fixedSeaWaveTime);
     updateNormalMapTexture();
     composeFrame();
     glFinish();
