@@ -13,7 +13,7 @@ configure = mkdir -p $(1) && cmake -S . -B $(1) $(WERROR) $(2) > $(1)/configure.
 	|| (cat $(1)/configure.log; exit 1)
 
 .PHONY: all deps build run test check shuffled shuffled-tests soak sanitize sanitize-build \
-	sanitized-tests timeboxed-tests release-tests bench reference-pictures clean
+	sanitized-tests timeboxed-tests release-tests bench reference-pictures figures clean
 
 all: build
 
@@ -65,7 +65,7 @@ sanitize: sanitize-build
 # What the sanitized tests run, and nothing else.
 sanitize-build: deps
 	@$(call configure,$(SANITIZE_DIR),$(SANITIZE_FLAGS))
-	@cmake --build $(SANITIZE_DIR) -j$(JOBS) --target unit_tests gl_tests ocean data
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS) --target unit_tests gl_tests ocean data figure-tools
 
 # The GL tests share one Xvfb; each end-to-end test starts its own.
 sanitized-tests:
@@ -98,6 +98,13 @@ reference-pictures: build
 	@cd $(BUILD_DIR)/data && OCEAN_REWRITE_REFERENCE=1 $(XVFB) ../tests/gl_tests \
 		--gtest_filter='Views/ReferencePictureTest.*'
 	@git status --short tests/reference 2>/dev/null || true
+
+# Rewrites docs/figures, the guide's figures and the numbers they are drawn
+# from, from the current simulation, shaders and renderer: for a change that
+# is meant to move them, which make test otherwise reports. Review git diff
+# docs/figures before committing.
+figures: build
+	@scripts/make-figures $(BUILD_DIR)
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: build
