@@ -22,7 +22,7 @@ set xrange [-s/2:L - s/2]
 set yrange [-s/2:L - s/2]
 set xlabel 'x (world units)'
 set ylabel 'y (world units)'
-set cblabel 'variance (world units^2)'
+set cblabel 'variance (world units^2)' offset 1.5,0
 set key off
 set arrow 1 from low(calm_stripe_first_x_plus_y), high(calm_stripe_first_x_plus_y) \
     to high(calm_stripe_first_x_plus_y), low(calm_stripe_first_x_plus_y) nohead lc rgb 'white' dt 2 lw 2 front
