@@ -14,11 +14,13 @@ struct Cell {
     int j;
 };
 
+// The spectrum gives a wave vector and its negation the same energy: of the
+// two strongest cells, the last is the one along the wind.
 Cell strongestCell() {
     Cell best{0, 0};
     for (int i = 0; i < gridSize; ++i)
         for (int j = 0; j < gridSize; ++j)
-            if (expectedEnergy(i, j) > expectedEnergy(best.i, best.j))
+            if (expectedEnergy(i, j) >= expectedEnergy(best.i, best.j))
                 best = Cell{i, j};
     return best;
 }
