@@ -18,9 +18,9 @@ configure = mkdir -p $(1) && cmake -S . -B $(1) $(WERROR) $(2) > $(1)/configure.
 release = $(call configure,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release $(1)) \
 	&& cmake --build $(BUILD_DIR) -j$(JOBS)
 
-.PHONY: all deps deps-test deps-bench deps-package build test-build run test check shuffled \
-	shuffled-tests soak sanitize sanitize-build sanitized-tests timeboxed-tests release-tests \
-	bench reference-pictures clean
+.PHONY: all deps deps-test deps-bench deps-package deps-figures build test-build run test check \
+	shuffled shuffled-tests soak sanitize sanitize-build sanitized-tests timeboxed-tests \
+	release-tests bench reference-pictures figures clean
 
 all: build
 
@@ -33,6 +33,8 @@ deps-bench:
 	@scripts/install-deps bench
 deps-package:
 	@scripts/install-deps package
+deps-figures:
+	@scripts/install-deps figures
 
 build: deps
 	@$(call release)
@@ -84,7 +86,7 @@ sanitize: sanitize-build
 # What the sanitized tests run, and nothing else.
 sanitize-build: deps-test
 	@$(call configure,$(SANITIZE_DIR),$(SANITIZE_FLAGS))
-	@cmake --build $(SANITIZE_DIR) -j$(JOBS) --target unit_tests gl_tests ocean data
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS) --target unit_tests gl_tests ocean data figure-tools
 
 # The GL tests share one Xvfb; each end-to-end test starts its own.
 sanitized-tests:
@@ -117,6 +119,14 @@ reference-pictures: test-build
 	@cd $(BUILD_DIR)/data && OCEAN_REWRITE_REFERENCE=1 $(XVFB) ../tests/gl_tests \
 		--gtest_filter='Views/ReferencePictureTest.*'
 	@git status --short tests/reference 2>/dev/null || true
+
+# Rewrites docs/figures, the guide's figures and the numbers they are drawn
+# from, from the current simulation, shaders and renderer: for a change that
+# is meant to move them, which make test otherwise reports. Review git diff
+# docs/figures before committing.
+figures: deps-figures
+	@$(call release,-DOCEAN_FIGURES=ON)
+	@scripts/make-figures $(BUILD_DIR)
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: test-build

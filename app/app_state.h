@@ -87,10 +87,9 @@ void initialise();
 void startSceneAfresh();
 
 // ---- Frames of a fixed sea (fixed_sea.cpp) ---------------------------------
-// One random sea, the same on every run: the seed of the random source and
-// a wave time. The reference pictures and the figures draw it.
-constexpr unsigned int fixedSeaSeed = 20261207u;
-constexpr double fixedSeaWaveTime = -7.25;
+// The views of the one random sea that is the same on every run (its seed
+// and wave time: ocean/ocean_state.h). The reference pictures and the
+// figures draw it.
 struct SeaView {
     const char* name;
     float heading;

@@ -27,6 +27,12 @@ constexpr double timeScale = 1.0;
 constexpr double choppiness = 0.29;
 constexpr double pi = 3.14159265358979323846;
 
+// One fixed sea, drawn the same on every machine: the reference pictures and
+// the figures show the step at this seed of the random source and this wave
+// time.
+constexpr unsigned int fixedSeaSeed = 20261207u;
+constexpr double fixedSeaWaveTime = -7.25;
+
 // ---- Records --------------------------------------------------------------
 struct Complex {
     double re;
@@ -90,11 +96,19 @@ double uniformRandom();
 void initWaveSpectrum();
 
 // ---- Per-frame synthesis (synthesis.cpp) ----------------------------------
+double angularFrequency(const WaveVector& v);
+// The coefficient of a wave vector at wave time t from its initial value a
+// and its partner cell's initial value b, both turning at omega.
+Complex evolvedCoefficient(const Complex& a, const Complex& b, double omega, double t);
 double checkerSign(int n);
 void evolveSpectrum(double t);
 void computeDisplacement();
-// One whole simulation step at wave time t: evolution, the three inverse
-// transforms, heights and displaced positions, normals and the render grid.
+// Everything after the evolution: from the spectrum in heightField, the
+// three inverse transforms, heights and displaced positions, normals and the
+// render grid.
+void synthesiseSurface();
+// One whole simulation step at wave time t: evolveSpectrum, then
+// synthesiseSurface.
 void simulationStep(double t);
 
 // ---- Normals and render grid (surface.cpp) --------------------------------

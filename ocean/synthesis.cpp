@@ -9,19 +9,10 @@
 
 namespace {
 
-// Deep-water dispersion: omega = sqrt(g |k|).
 Complex evolvedCell(int i, int j, double t) {
-    double omega = std::sqrt(waveVectors[i][j].kLength * gravity);
-    double phase = omega * t;
-    double cosP = std::cos(phase);
-    double sinP = std::sin(phase);
-    const Complex& a = initialSpectrum[i][j];
-    const Complex& b = initialSpectrum[gridSize - 1 - i][gridSize - 1 - j];
-    // A e^(i phase) + conj(B) e^(-i phase)
-    Complex h;
-    h.re = cosP * a.re - sinP * a.im + cosP * b.re - sinP * b.im;
-    h.im = sinP * a.re + cosP * a.im - cosP * b.im - sinP * b.re;
-    return h;
+    return evolvedCoefficient(initialSpectrum[i][j],
+                              initialSpectrum[gridSize - 1 - i][gridSize - 1 - j],
+                              angularFrequency(waveVectors[i][j]), t);
 }
 
 void transformDisplacementOrExit(Complex (&displacement)[gridSize][gridSize],
@@ -33,6 +24,22 @@ void transformDisplacementOrExit(Complex (&displacement)[gridSize][gridSize],
 }
 
 } // namespace
+
+// Deep-water dispersion: omega = sqrt(g |k|).
+double angularFrequency(const WaveVector& v) {
+    return std::sqrt(v.kLength * gravity);
+}
+
+// A e^(i omega t) + conj(B) e^(-i omega t)
+Complex evolvedCoefficient(const Complex& a, const Complex& b, double omega, double t) {
+    double phase = omega * t;
+    double cosP = std::cos(phase);
+    double sinP = std::sin(phase);
+    Complex h;
+    h.re = cosP * a.re - sinP * a.im + cosP * b.re - sinP * b.im;
+    h.im = sinP * a.re + cosP * a.im - cosP * b.im - sinP * b.re;
+    return h;
+}
 
 double checkerSign(int n) {
     return std::pow(-1.0, static_cast<double>(n));
@@ -118,11 +125,15 @@ void correctHeightsAndPlacePoints() {
 // The displacement spectra must be taken before the height transform
 // overwrites the spectrum. A failed height transform goes unreported: the
 // step carries on with whatever it left.
-void simulationStep(double t) {
-    evolveSpectrum(t);
+void synthesiseSurface() {
     computeDisplacement();
     fft2D(heightField, gridSize, gridSize, -1);
     correctHeightsAndPlacePoints();
     computeNormals(heightField);
     buildRenderGrid();
+}
+
+void simulationStep(double t) {
+    evolveSpectrum(t);
+    synthesiseSurface();
 }

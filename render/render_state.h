@@ -48,6 +48,15 @@ extern int centreTileY;
 extern Matrix4 modelToWorldMatrix;
 int tileIndexOf(double coordinate); // truncation toward zero
 bool tileVisible(int tx, int ty);   // wedge test on the tile's centre
+// The 8 x 8 candidates around a centre tile and the wedge's verdict on each:
+// candidate (a, b) is tile (firstTileX + a, firstTileY + b).
+struct CandidateTiles {
+    int firstTileX;
+    int firstTileY;
+    bool visible[tilesPerSide][tilesPerSide];
+    int visibleCount;
+};
+CandidateTiles cullCandidateTiles(int centreX, int centreY);
 void drawWaterTiles();
 
 // ---- Matrix helpers (matrix.cpp) ------------------------------------------

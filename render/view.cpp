@@ -44,3 +44,17 @@ bool tileVisible(int tx, int ty) {
     float dotR = rightEdgeDir[0] * dx + dy * rightEdgeDir[1];
     return !(crossL * crossR > 0.0f || dotL < 0.0f || dotR < 0.0f);
 }
+
+CandidateTiles cullCandidateTiles(int centreX, int centreY) {
+    CandidateTiles candidates{};
+    candidates.firstTileX = centreX - tilesPerSide / 2;
+    candidates.firstTileY = centreY - tilesPerSide / 2;
+    for (int a = 0; a < tilesPerSide; ++a) {
+        for (int b = 0; b < tilesPerSide; ++b) {
+            bool visible = tileVisible(candidates.firstTileX + a, candidates.firstTileY + b);
+            candidates.visible[a][b] = visible;
+            candidates.visibleCount += visible ? 1 : 0;
+        }
+    }
+    return candidates;
+}

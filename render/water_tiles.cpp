@@ -87,13 +87,13 @@ void drawWaterTiles() {
     centreTileY = tileIndexOf(cameraY);
     if (shadersEnabled == toggleOn)
         bindShaderPrograms();
-    const int half = tilesPerSide / 2;
-    for (int tx = centreTileX - half; tx < centreTileX + half; ++tx) {
-        for (int ty = centreTileY - half; ty < centreTileY + half; ++ty) {
-            if (!tileVisible(tx, ty))
+    const CandidateTiles candidates = cullCandidateTiles(centreTileX, centreTileY);
+    for (int a = 0; a < tilesPerSide; ++a) {
+        for (int b = 0; b < tilesPerSide; ++b) {
+            if (!candidates.visible[a][b])
                 continue;
             ++tilesDrawn;
-            drawTile(tx, ty);
+            drawTile(candidates.firstTileX + a, candidates.firstTileY + b);
             if (tilesDrawn % tilesPerFlush == 0)
                 glFlush();
         }

@@ -1,0 +1,46 @@
+# The heights' variance over many wave times at every lattice point, the
+# viewer's pairing beside the textbook pairing, and its profile along the
+# wind: the viewer's mirrored cells beat into calm stripes across the wind
+# that do not move.
+load 'style.gpi'
+load 'numbers/values.txt'
+set output 'calm-stripes.png'
+set terminal pngcairo size 1650,640
+stats 'numbers/calm-stripes-viewer.dat' matrix using 3 name 'V' nooutput
+stats 'numbers/calm-stripes-textbook.dat' matrix using 3 name 'T' nooutput
+top = V_max > T_max ? V_max : T_max
+L = patch_length
+s = lattice_spacing
+# The line x + y = c within the patch, as an arrow without heads.
+low(c) = c > L - s ? c - (L - s) : 0
+high(c) = c > L - s ? L - s : c
+set multiplot layout 1,3 title sprintf("Height variance over %d wave times %.2f s apart, from the same initial spectrum\nthe viewer's pairing (cell 63 - i, parts exchanged) against the textbook pairing (cell (64 - i) mod 64, conjugate), computed for comparison only", stripe_samples, stripe_sample_interval)
+set size ratio -1
+@pal_level
+set cbrange [0:top]
+set xrange [-s/2:L - s/2]
+set yrange [-s/2:L - s/2]
+set xlabel 'x (world units)'
+set ylabel 'y (world units)'
+set cblabel 'variance (world units^2)' offset 1.5,0
+set key off
+set arrow 1 from low(calm_stripe_first_x_plus_y), high(calm_stripe_first_x_plus_y) \
+    to high(calm_stripe_first_x_plus_y), low(calm_stripe_first_x_plus_y) nohead lc rgb 'white' dt 2 lw 2 front
+set arrow 2 from low(calm_stripe_second_x_plus_y), high(calm_stripe_second_x_plus_y) \
+    to high(calm_stripe_second_x_plus_y), low(calm_stripe_second_x_plus_y) nohead lc rgb 'white' dt 2 lw 2 front
+set title "the viewer: two calm stripes per tile (dashed), across the wind"
+plot 'numbers/calm-stripes-viewer.dat' matrix using ($2*s):($1*s):3 with image
+unset arrow 1
+unset arrow 2
+set title 'textbook pairing: no stripes (the speckle is the waves interfering)'
+plot 'numbers/calm-stripes-textbook.dat' matrix using ($2*s):($1*s):3 with image
+set size noratio
+set autoscale
+set yrange [0:*]
+set xlabel 'distance along the wind from (0, 0), (x + y)/√2 (world units)'
+set ylabel 'variance averaged across the wind (world units^2)'
+set key top right
+set title sprintf("profile along the wind: calm every %.1f units", calm_stripe_period_along_wind)
+plot 'numbers/calm-stripes-profile.dat' using 2:4 with lines ls 1 title "viewer", \
+     '' using 2:5 with lines ls 2 title 'textbook pairing'
+unset multiplot
