@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
 #include "tests/gl/reference_picture.h"
