@@ -26,7 +26,7 @@ configure_file(${OCEAN_PACKAGING_DIR}/ocean-viewer.metainfo.xml.in
     ${OCEAN_STAGE_DIR}/ocean-viewer.metainfo.xml @ONLY)
 install(FILES ${OCEAN_STAGE_DIR}/ocean-viewer.metainfo.xml DESTINATION share/metainfo)
 
-set(CPACK_PACKAGE_CONTACT "Ocean viewer developers <maintainers@users.noreply.c-seed-2a6754fe.example>")
+set(CPACK_PACKAGE_CONTACT "The ocean-viewer developers <maintainers@users.noreply.c-seed-2a6754fe.example>")
 
 # The manual page and the changelog carry the version, the copyright file the
 # contact and the licence; the first two are installed compressed, without a
