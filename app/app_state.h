@@ -59,6 +59,10 @@ double clockSeconds();
 // The phase time of the waves at clock reading now: start minus now, so it is
 // 0 when the wave clock started and falls by one per second of running time.
 double waveTime(double now);
+double waveTimeBetween(double start, double now);
+// The wave time runningSeconds of the viewer's clock after the fixed sea's:
+// the figures' clip and time series step through it as the viewer would.
+double fixedSeaWaveTimeAfter(double runningSeconds);
 
 // ---- Frame counter (frame_counter.cpp) and overlay (overlay.cpp) -----------
 extern int framesCounted;

@@ -16,6 +16,16 @@ double clockSeconds() {
     return static_cast<double>(seconds) + static_cast<double>(milliseconds % 1000) / 1000.0;
 }
 
+double waveTimeBetween(double start, double now) {
+    return (start - now) * timeScale;
+}
+
 double waveTime(double now) {
-    return (startTime - now) * timeScale;
+    return waveTimeBetween(startTime, now);
+}
+
+// From a start at 0 rather than the calendar's seconds, whose size would
+// round the steps away from whole milliseconds.
+double fixedSeaWaveTimeAfter(double runningSeconds) {
+    return fixedSeaWaveTime + waveTimeBetween(0.0, runningSeconds);
 }

@@ -9,6 +9,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -47,6 +49,10 @@ void XSetWMProperties(Display* display, Window window, XTextProperty* windowName
     using SetProperties = decltype(&XSetWMProperties);
     static const auto xlibSetProperties =
         reinterpret_cast<SetProperties>(dlsym(RTLD_NEXT, "XSetWMProperties"));
+    if (xlibSetProperties == nullptr) {
+        std::fprintf(stderr, "XSetWMProperties: %s\n", dlerror());
+        std::exit(1);
+    }
     // Xlib takes the names as writable strings but only reads them.
     std::vector<char> name(windowClassName, windowClassName + std::strlen(windowClassName) + 1);
     XClassHint classHint = {name.data(), name.data()};

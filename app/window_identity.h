@@ -12,4 +12,5 @@ extern const unsigned char windowIconRgba[windowIconSide * windowIconSide * 4];
 
 // The window's class, process id and icon are set with its other manager
 // properties, before it is first mapped: window_identity.cpp defines Xlib's
-// XSetWMProperties, through which the toolkit sets them, and adds these.
+// XSetWMProperties (declared by <X11/Xutil.h>, so not here), through which
+// the toolkit sets them, and adds these.

@@ -122,6 +122,17 @@ bool refusedFromHeader(const jpeg_decompress_struct& decoder, const char* fileNa
     return false;
 }
 
+// Starts decompressing, which reads every scan of a progressive picture,
+// unless it has more scans than the limit: false then. The jump back lands
+// in this frame, which changes nothing between the two, so no local of the
+// caller is left indeterminate by it.
+bool startWithinScanLimit(jpeg_decompress_struct& decoder, ScanLimit& scanLimit) {
+    if (setjmp(scanLimit.abandon) != 0)
+        return false;
+    jpeg_start_decompress(&decoder);
+    return true;
+}
+
 unsigned char* abandonDecoding(jpeg_decompress_struct& decoder, std::FILE* file) {
     jpeg_destroy_decompress(&decoder);
     std::fclose(file);
@@ -153,11 +164,10 @@ unsigned char* loadJpegImage(const char* fileName) {
     if (refusedFromHeader(decoder, fileName))
         return abandonDecoding(decoder, file);
     // Every scan is read here, before any pixel memory is taken.
-    if (setjmp(scanLimit.abandon) != 0) {
+    if (!startWithinScanLimit(decoder, scanLimit)) {
         std::fprintf(stderr, jpegTooManyScansText, fileName, jpegMaxScans);
         return abandonDecoding(decoder, file);
     }
-    jpeg_start_decompress(&decoder);
     publishShape(decoder);
     JDIMENSION decodedRowBytes = decoder.output_width * decoder.output_components;
     JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder),

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,6 @@ void synthesiseFixedSea();
 // conjugate taken, every cell computed; the rest of the step is the
 // viewer's own.
 void synthesiseTextbookSea(double t);
-// The viewer's wave time at seconds of running time after the fixed sea.
-double waveTimeAfter(double runningSeconds);
 // The expected energy of a cell's initial coefficient, from the viewer's
 // spectrum and wind.
 double expectedEnergy(int i, int j);

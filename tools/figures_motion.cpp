@@ -3,6 +3,7 @@
 // displacement.
 #include <cmath>
 
+#include "app/app_state.h"
 #include "tools/figures.h"
 
 namespace {
@@ -29,7 +30,7 @@ void writeSpaceTime(FigureOutput& out) {
                              "Heights along the wind, points (n, n); matrix, line m = running "
                              "time m x space_time_interval, column n");
     for (int m = 0; m < spaceTimeSteps; ++m) {
-        simulationStep(waveTimeAfter(m * spaceTimeInterval));
+        simulationStep(fixedSeaWaveTimeAfter(m * spaceTimeInterval));
         double row[gridSize];
         for (int n = 0; n < gridSize; ++n)
             row[n] = latticeHeight(n, n);
@@ -97,7 +98,8 @@ double heightJacobianCorrelation() {
 } // namespace
 
 void writeMotionNumbers(FigureOutput& out) {
-    quoteValue(out, "wave_time_change_per_second", waveTimeAfter(1.0) - waveTimeAfter(0.0));
+    quoteValue(out, "wave_time_change_per_second",
+               fixedSeaWaveTimeAfter(1.0) - fixedSeaWaveTimeAfter(0.0));
     quoteValue(out, "space_time_steps", spaceTimeSteps);
     quoteValue(out, "space_time_interval", spaceTimeInterval);
     quoteValue(out, "space_time_spacing", diagonalSpacing());

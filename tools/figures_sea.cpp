@@ -2,7 +2,6 @@
 // clock, and the textbook pairing that the calm stripes are compared with.
 #include <cmath>
 
-#include "app/app_state.h"
 #include "tools/figures.h"
 
 void synthesiseFixedSea() {
@@ -22,14 +21,6 @@ void synthesiseTextbookSea(double t) {
         }
     }
     synthesiseSurface();
-}
-
-// The viewer's clock started at 0, read so that running time 0 is the fixed
-// sea's wave time.
-double waveTimeAfter(double runningSeconds) {
-    startTime = 0.0;
-    const double fixedSeaClock = -fixedSeaWaveTime / timeScale;
-    return waveTime(fixedSeaClock + runningSeconds);
 }
 
 // The initial coefficient is a complex Gaussian of this mean square.

@@ -1,5 +1,6 @@
 // The normals and the ripple map they become, and the wedge of tiles seen
 // from above, through the viewer's own encoding and culling.
+#include <algorithm>
 #include <cmath>
 
 #include "app/app_state.h"

@@ -117,7 +117,7 @@ bool drawClip(const std::string& clipDir) {
     bool written = writeText((fs::path(clipDir) / "frame-milliseconds").string(),
                              std::to_string(clipFrameMilliseconds) + "\n");
     for (int k = 0; k < clipFrameCount && written; ++k) {
-        const double t = fixedSeaWaveTime - k * clipFrameMilliseconds / 1000.0;
+        const double t = fixedSeaWaveTimeAfter(k * clipFrameMilliseconds / 1000.0);
         char name[32];
         std::snprintf(name, sizeof name, "frame-%03d.png", k);
         written =

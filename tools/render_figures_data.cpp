@@ -1,6 +1,7 @@
 // The pictures the viewer reads, decoded from its run folder by its own
 // loaders: the sky texture with the dome's mapping, the six environment
 // faces laid out as a cube cross, the bottom.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

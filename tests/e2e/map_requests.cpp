@@ -50,8 +50,11 @@ int main() {
         Window window = event.xmaprequest.window;
         std::printf("map request 0x%lx\n", window);
         XClassHint hint;
-        if (XGetClassHint(display, window, &hint))
+        if (XGetClassHint(display, window, &hint)) {
             std::printf("WM_CLASS(STRING) = \"%s\", \"%s\"\n", hint.res_name, hint.res_class);
+            XFree(hint.res_name);
+            XFree(hint.res_class);
+        }
         printCardinals(display, window, "_NET_WM_PID");
         printCardinals(display, window, "_NET_WM_ICON");
         XMapWindow(display, window);
