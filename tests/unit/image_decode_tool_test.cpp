@@ -9,7 +9,7 @@
 namespace {
 
 std::string toolPath() {
-    return std::string(OCEAN_TOOLS_DIR) + "/decode-image";
+    return OCEAN_DECODE_IMAGE;
 }
 
 // Runs the tool; returns its exit status and leaves its stderr in errors.

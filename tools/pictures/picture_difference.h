@@ -3,16 +3,9 @@
 // tested on small pictures made in the test.
 #pragma once
 
-#include <vector>
+#include "tools/pictures/rgb_picture.h"
 
-namespace reference_picture {
-
-// 8-bit RGB, rows from the top of the picture down, as a PNG stores them.
-struct RgbPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> samples;
-};
+namespace pictures {
 
 // Two views of the difference: pixels far off (edges and details that
 // moved) and blocks whose mean colour moved (a tint, a changed weight),
@@ -37,4 +30,4 @@ bool withinReferenceTolerance(const PictureDifference& difference);
 // The absolute difference, four times amplified, for a person to look at.
 RgbPicture differencePicture(const RgbPicture& actual, const RgbPicture& expected);
 
-} // namespace reference_picture
+} // namespace pictures

@@ -1,11 +1,11 @@
 // The arithmetic of comparing two pictures.
-#include "tests/unit/picture_difference.h"
+#include "tools/pictures/picture_difference.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-namespace reference_picture {
+namespace pictures {
 
 namespace {
 
@@ -80,4 +80,4 @@ RgbPicture differencePicture(const RgbPicture& actual, const RgbPicture& expecte
     return difference;
 }
 
-} // namespace reference_picture
+} // namespace pictures

@@ -17,8 +17,9 @@
 #include "app/app_state.h"
 #include "render/render_state.h"
 #include "render/texture_support.h"
-#include "tests/gl/reference_picture.h"
-#include "tools/render_figures.h"
+#include "tools/figures/figure_output.h"
+#include "tools/figures/render_figures.h"
+#include "tools/pictures/rgb_picture.h"
 
 namespace {
 
@@ -163,9 +164,7 @@ bool drawEverything(const Arguments& arguments, std::string& values) {
 } // namespace
 
 void addValue(std::string& values, const char* key, double value) {
-    char line[128];
-    std::snprintf(line, sizeof line, "%s = %.6g\n", key, value);
-    values += line;
+    values += valueLine(key, value);
 }
 
 bool writeText(const std::string& path, const std::string& text) {
@@ -179,7 +178,7 @@ bool writeText(const std::string& path, const std::string& text) {
 
 bool writePicture(const std::string& path, const RgbPicture& picture) {
     std::string error;
-    if (reference_picture::writePng(path, picture, error))
+    if (pictures::writePng(path, picture, error))
         return true;
     std::fprintf(stderr, "render-figures: cannot write %s: %s\n", path.c_str(), error.c_str());
     return false;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/picture_difference.h"
+#include "tools/pictures/rgb_picture.h"
 
-using reference_picture::RgbPicture;
+using pictures::RgbPicture;
 
 // Where a run writes: figures into outDir, their numbers into numbersDir,
 // the plain pixels that a plot draws over into pixelsDir. With numbersOnly
@@ -20,7 +20,7 @@ struct FigureFolders {
 };
 
 // ---- Output (render_figures.cpp) -------------------------------------------
-// The quoted values, one "key = value" line each, printed with %.6g.
+// The quoted values, one "key = value" line each (figure_output.h).
 void addValue(std::string& values, const char* key, double value);
 // Each returns false, with a line on standard error, when the file cannot be
 // written.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "tools/asset_pictures.h"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "render/gl_api.h"
 #include "render/render_state.h"
 #include "render/shader_runtime.h"
-#include "tools/render_figures.h"
+#include "tools/figures/render_figures.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // part beside them.
 #include <cmath>
 
-#include "tools/figures.h"
+#include "tools/figures/figures.h"
 
 namespace {
 

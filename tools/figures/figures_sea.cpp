@@ -2,7 +2,7 @@
 // clock, and the textbook pairing that the calm stripes are compared with.
 #include <cmath>
 
-#include "tools/figures.h"
+#include "tools/figures/figures.h"
 
 void synthesiseFixedSea() {
     simulationStep(fixedSeaWaveTime);

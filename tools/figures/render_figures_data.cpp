@@ -12,7 +12,7 @@
 #include "ocean/ocean_state.h"
 #include "render/render_state.h"
 #include "render/texture_support.h"
-#include "tools/render_figures.h"
+#include "tools/figures/render_figures.h"
 
 namespace {
 

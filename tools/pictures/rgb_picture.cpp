@@ -1,9 +1,9 @@
 // PNG files through libpng's simplified interface.
-#include "tests/gl/reference_picture.h"
+#include "tools/pictures/rgb_picture.h"
 
 #include <png.h>
 
-namespace reference_picture {
+namespace pictures {
 
 bool readPng(const std::string& path, RgbPicture& picture, std::string& error) {
     png_image image{};
@@ -37,4 +37,4 @@ bool writePng(const std::string& path, const RgbPicture& picture, std::string& e
     return true;
 }
 
-} // namespace reference_picture
+} // namespace pictures

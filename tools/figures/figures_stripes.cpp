@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "app/app_state.h"
-#include "tools/figures.h"
+#include "tools/figures/figures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// make-figures OUTDIR [--numbers-only]: the numbers the figures of
+// figure-numbers OUTDIR [--numbers-only]: the numbers the figures of
 // docs/how-it-works.md are drawn from, into OUTDIR/numbers, computed by the
 // viewer's own simulation, encoding and culling from the fixed sea. The
 // pictures are gnuplot's (docs/figures/plots), so this tool writes numbers
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "tools/figures.h"
+#include "tools/figures/figures.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ bool parseArguments(int argc, char** argv, std::string& outDir) {
 int main(int argc, char** argv) {
     std::string outDir;
     if (!parseArguments(argc, argv, outDir)) {
-        std::fprintf(stderr, "usage: make-figures OUTDIR [--numbers-only]\n");
+        std::fprintf(stderr, "usage: figure-numbers OUTDIR [--numbers-only]\n");
         return 2;
     }
     FigureOutput out;
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(out.numbersDir, error);
     if (error) {
-        std::fprintf(stderr, "make-figures: cannot make %s: %s\n", out.numbersDir.c_str(),
+        std::fprintf(stderr, "figure-numbers: cannot make %s: %s\n", out.numbersDir.c_str(),
                      error.message().c_str());
         return 1;
     }

@@ -6,7 +6,7 @@
 
 #include "render/render_state.h"
 #include "render/texture_support.h"
-#include "tools/asset_pictures.h"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 

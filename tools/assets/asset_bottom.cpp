@@ -1,7 +1,7 @@
 // A sandy sea bottom: wave-made ripples over patchy sand with a fine grain.
 #include <cmath>
 
-#include "tools/asset_pictures.h"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 

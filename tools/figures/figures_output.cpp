@@ -1,31 +1,17 @@
-// Plain-text numbers: six significant digits, so that the files are the same
-// from build to build and compare within a small tolerance.
-#include <cmath>
+// The numbers files of figure-numbers, in the format both figure tools share.
 #include <cstdlib>
 
-#include "tools/figures.h"
+#include "tools/figures/figure_output.h"
+#include "tools/figures/figures.h"
 
 namespace {
 
-// Below this a value is rounding noise of a quantity that is zero (an
-// imaginary part the textbook pairing cancels): printed as 0, not as a
-// different tiny number on every build.
-constexpr double noiseLevel = 1e-12;
-
-// Whole numbers (seeds, counts, bytes) in full, the rest to six digits.
-constexpr double largestWholeNumber = 1e15;
-
 void printNumber(FILE* file, double value) {
-    if (std::fabs(value) < noiseLevel)
-        value = 0.0;
-    if (value == std::floor(value) && std::fabs(value) < largestWholeNumber)
-        std::fprintf(file, "%.0f", value);
-    else
-        std::fprintf(file, "%.6g", value);
+    std::fputs(numberText(value).c_str(), file);
 }
 
 [[noreturn]] void failWriting(const std::string& path) {
-    std::fprintf(stderr, "make-figures: cannot write %s\n", path.c_str());
+    std::fprintf(stderr, "figure-numbers: cannot write %s\n", path.c_str());
     std::exit(1);
 }
 
@@ -70,20 +56,12 @@ void closeNumbers(FILE* file, const char* fileName) {
 
 void quoteValue(FigureOutput& out, const std::string& key, double value) {
     out.values.push_back(QuotedValue{key, value});
-    std::printf("%s = ", key.c_str());
-    printNumber(stdout, value);
-    std::printf("\n");
+    std::fputs(valueLine(key, value).c_str(), stdout);
 }
 
-// Each line is also a gnuplot assignment: the plots load the file to put
-// the numbers into their titles.
 void writeValues(const FigureOutput& out) {
-    FILE* file =
-        openNumbers(out, "values.txt", "The values the guide quotes, from tools/make-figures");
-    for (const QuotedValue& v : out.values) {
-        std::fprintf(file, "%s = ", v.key.c_str());
-        printNumber(file, v.value);
-        std::fputc('\n', file);
-    }
+    FILE* file = openNumbers(out, "values.txt", "The values the guide quotes, from figure-numbers");
+    for (const QuotedValue& v : out.values)
+        std::fputs(valueLine(v.key, v.value).c_str(), file);
     closeNumbers(file, "values.txt");
 }

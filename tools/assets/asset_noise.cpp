@@ -1,7 +1,7 @@
 // Smooth value noise from an integer hash: the same numbers on every run.
 #include <cmath>
 
-#include "tools/asset_pictures.h"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "app/app_state.h"
 #include "render/render_state.h"
 #include "render/texture_support.h"
-#include "tools/figures.h"
+#include "tools/figures/figures.h"
 
 namespace {
 

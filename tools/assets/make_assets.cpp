@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "render/texture_support.h"
-#include "tools/asset_pictures.h"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 
@@ -18,23 +18,6 @@ constexpr int skyDomeHeight = 512;
 constexpr int environmentFaceSize = 256;
 constexpr int bottomSize = 256;
 constexpr int jpegQuality = 92;
-
-// The build runs this on every build: when every file is already newer than
-// this program, there is nothing to do.
-bool upToDate(const fs::path& directory) {
-    std::error_code error;
-    const fs::file_time_type built = fs::last_write_time("/proc/self/exe", error);
-    if (error)
-        return false;
-    auto fresh = [&](const char* name) {
-        const fs::file_time_type written = fs::last_write_time(directory / name, error);
-        return !error && written > built;
-    };
-    for (const char* name : environmentFaceFiles)
-        if (!fresh(name))
-            return false;
-    return fresh(skyImageFile) && fresh(bottomImageFile);
-}
 
 bool writeAll(const fs::path& directory) {
     bool written = writeJpegFile((directory / skyImageFile).string(),
@@ -62,7 +45,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot create %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    if (upToDate(directory))
-        return 0;
     return writeAll(directory) ? 0 : 1;
 }

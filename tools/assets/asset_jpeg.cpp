@@ -5,7 +5,7 @@
 
 #include <jpeglib.h>
 
-#include "tools/asset_pictures.h"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 
