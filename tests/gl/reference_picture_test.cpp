@@ -43,7 +43,7 @@ namespace fs = std::filesystem;
 // 16 %] and even the sky picture only saved again as a JPEG [5.3 / 1.8 %].
 // The pixel limit catches what moves without changing a block's mean: a
 // shifted edge, a displaced detail.
-// (The tolerance itself: tests/unit/picture_difference.h, whose test shows
+// (The tolerance itself: tools/pictures/picture_difference.h, whose test shows
 // on small pictures what it tells apart.)
 
 bool rewriting() {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "tests/unit/image_dib_builder.h"
+#include "tests/unit/image_temp_files.h"
 
 namespace {
 

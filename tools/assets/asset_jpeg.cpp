@@ -18,9 +18,28 @@ void compressRows(jpeg_compress_struct& info, const Picture& picture) {
     }
 }
 
+// The input's colour space by its component count.
+J_COLOR_SPACE inputSpace(int components) {
+    const J_COLOR_SPACE spaces[] = {JCS_UNKNOWN, JCS_GRAYSCALE, JCS_UNKNOWN, JCS_RGB, JCS_CMYK};
+    return components >= 1 && components <= 4 ? spaces[components] : JCS_UNKNOWN;
+}
+
+void applySettings(jpeg_compress_struct& info, const JpegSettings& settings) {
+    jpeg_set_defaults(&info);
+    if (settings.storedColourSpace != JCS_UNKNOWN)
+        jpeg_set_colorspace(&info, static_cast<J_COLOR_SPACE>(settings.storedColourSpace));
+    jpeg_set_quality(&info, settings.quality, TRUE);
+    for (int c = 0; settings.fullChroma && c < info.num_components; ++c)
+        info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
+}
+
 } // namespace
 
 bool writeJpegFile(const std::string& path, const Picture& picture, int quality) {
+    return writeJpegFile(path, picture, JpegSettings{quality});
+}
+
+bool writeJpegFile(const std::string& path, const Picture& picture, const JpegSettings& settings) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
@@ -34,9 +53,8 @@ bool writeJpegFile(const std::string& path, const Picture& picture, int quality)
     info.image_width = static_cast<JDIMENSION>(picture.width);
     info.image_height = static_cast<JDIMENSION>(picture.height);
     info.input_components = picture.components;
-    info.in_color_space = picture.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
+    info.in_color_space = inputSpace(picture.components);
+    applySettings(info, settings);
     jpeg_start_compress(&info, TRUE);
     compressRows(info, picture);
     jpeg_finish_compress(&info);

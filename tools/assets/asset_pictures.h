@@ -7,7 +7,8 @@
 
 // 8-bit samples, rows in the order the texture uploads them: row 0 is the
 // first row uploaded, which is the bottom row of the picture as it is stored.
-// Three components (red, green, blue) a pixel, or one for a grey picture.
+// Three components (red, green, blue) a pixel, or one for a grey picture;
+// the image tests' JPEG files also have two (no colour space) or four (CMYK).
 struct Picture {
     int width;
     int height;
@@ -39,7 +40,16 @@ Picture makeEnvironmentFace(int face, int size);
 Picture makeBottomPicture(int size);
 
 // ---- Files (asset_bmp.cpp, asset_jpeg.cpp) --------------------------------
+// How a JPEG stores its picture: the generator takes the library's choices
+// at a quality; the image tests choose the stored colour space (a
+// J_COLOR_SPACE; 0 for the library's choice) and full-resolution chroma too.
+struct JpegSettings {
+    int quality;
+    int storedColourSpace = 0;
+    bool fullChroma = false;
+};
 // Both return false, with a line on standard error, when the file cannot be
-// written. A BMP takes colour pictures only; a JPEG takes colour or grey.
+// written. A BMP takes colour pictures only.
 bool writeBmpFile(const std::string& path, const Picture& picture);
+bool writeJpegFile(const std::string& path, const Picture& picture, const JpegSettings& settings);
 bool writeJpegFile(const std::string& path, const Picture& picture, int quality);

@@ -1,8 +1,9 @@
-// Builds DIB files byte by byte for the image tests and the fuzzer's seeds.
+// Builds DIB files byte by byte, in every header form the loader reads and
+// in forms it must refuse: the generator's BMP files (asset_bmp.cpp), the
+// image tests' files and the fuzzer's seeds.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 using Bytes = std::vector<unsigned char>;
@@ -28,6 +29,3 @@ Bytes buildDibFile(const DibFileLayout& layout);
 // Rows of pixel values (palette indices, or raw 16/32-bit words, or
 // 0xRRGGBB for 24 bits) packed as stored, each row padded to 4 bytes.
 Bytes packDibRows(const std::vector<std::vector<uint32_t>>& rows, int bitCount);
-// A fresh file in this process's temporary directory; returns its path.
-std::string writeImageTempFile(const std::string& name, const Bytes& bytes);
-std::string imageTempDirectory();

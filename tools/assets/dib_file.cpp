@@ -1,9 +1,8 @@
-#include "tests/unit/image_dib_builder.h"
+// DIB files byte by byte: every header form the loader reads, written as
+// the layout says, whether or not the result makes sense.
+#include "tools/assets/dib_file.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
+#include <cstddef>
 
 namespace {
 
@@ -77,8 +76,8 @@ Bytes packDibRows(const std::vector<std::vector<uint32_t>>& rows, int bitCount) 
     Bytes out;
     for (const std::vector<uint32_t>& row : rows) {
         Bytes packed((row.size() * bitCount + 31) / 32 * 4, 0);
-        for (size_t x = 0; x < row.size(); ++x) {
-            size_t bit = x * bitCount;
+        for (std::size_t x = 0; x < row.size(); ++x) {
+            std::size_t bit = x * bitCount;
             uint32_t v = row[x];
             if (bitCount < 8)
                 packed[bit / 8] |= v << (8 - bitCount - bit % 8);
@@ -88,44 +87,4 @@ Bytes packDibRows(const std::vector<std::vector<uint32_t>>& rows, int bitCount) 
         out.insert(out.end(), packed.begin(), packed.end());
     }
     return out;
-}
-
-namespace {
-
-std::string temporaryDirectory;
-pid_t directoryOwner = 0;
-
-// Child processes of death tests exit through here too; only the process
-// that made the directory removes it.
-void removeTemporaryDirectory() {
-    if (getpid() != directoryOwner)
-        return;
-    std::error_code ignored;
-    std::filesystem::remove_all(temporaryDirectory, ignored);
-}
-
-} // namespace
-
-std::string imageTempDirectory() {
-    if (temporaryDirectory.empty()) {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base ? base : "/tmp") + "/image-test-XXXXXX";
-        if (mkdtemp(&pattern[0]) != nullptr) {
-            temporaryDirectory = pattern;
-            directoryOwner = getpid();
-            std::atexit(removeTemporaryDirectory);
-        }
-    }
-    return temporaryDirectory;
-}
-
-std::string writeImageTempFile(const std::string& name, const Bytes& bytes) {
-    std::string path = imageTempDirectory() + "/" + name;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file != nullptr) {
-        if (!bytes.empty())
-            std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
-    return path;
 }
