@@ -4,8 +4,8 @@
 # sources and the images the viewer reads); `make test` builds the tests too.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-# A private X server for the GL tests (tests/e2e/with_display.sh).
-XVFB := bash $(CURDIR)/tests/e2e/with_display.sh
+# A private X server for the GL tests (scripts/lib/with_display.sh).
+XVFB := bash $(CURDIR)/scripts/lib/with_display.sh
 # The CI build (CI=true) treats compiler warnings as errors. Elsewhere the
 # option is left as the build folder has it: switching it rebuilds everything.
 WERROR := $(if $(filter true,$(CI)),-DOCEAN_WERROR=ON)
@@ -18,23 +18,21 @@ configure = mkdir -p $(1) && cmake -S . -B $(1) $(WERROR) $(2) > $(1)/configure.
 release = $(call configure,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release $(1)) \
 	&& cmake --build $(BUILD_DIR) -j$(JOBS)
 
-.PHONY: all deps deps-test deps-bench deps-package deps-figures build test-build run test check \
-	shuffled shuffled-tests soak sanitize sanitize-build sanitized-tests timeboxed-tests \
-	release-tests bench reference-pictures figures clean
+# The purposes of scripts/install-deps besides running the viewer.
+PURPOSES := test bench package figures
+
+.PHONY: all deps $(PURPOSES:%=deps-%) build test-build run package \
+	test check shuffled shuffled-tests soak sanitize sanitize-build sanitized-tests \
+	timeboxed-tests release-tests bench reference-pictures figures fuzz clean
 
 all: build
 
-# The Debian packages each command needs, installed when missing.
+# The Debian packages each command needs, installed when missing: deps for
+# running the viewer, deps-PURPOSE for the others (scripts/install-deps).
 deps:
 	@scripts/install-deps run
-deps-test:
-	@scripts/install-deps test
-deps-bench:
-	@scripts/install-deps bench
-deps-package:
-	@scripts/install-deps package
-deps-figures:
-	@scripts/install-deps figures
+$(PURPOSES:%=deps-%): deps-%:
+	@scripts/install-deps $*
 
 build: deps
 	@$(call release)
@@ -48,7 +46,6 @@ run: build
 	@scripts/run-viewer $(BUILD_DIR)
 
 # The Debian package of the installed tree, in the build folder.
-.PHONY: package
 package: deps-package
 	@$(call release)
 	@cd $(BUILD_DIR) && cpack -G DEB
@@ -126,7 +123,7 @@ reference-pictures: test-build
 # docs/figures before committing.
 figures: deps-figures
 	@$(call release,-DOCEAN_FIGURES=ON)
-	@scripts/make-figures $(BUILD_DIR)
+	@scripts/draw-figures $(BUILD_DIR)
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: test-build
@@ -146,7 +143,6 @@ clean:
 # corpus stays in the build folder and grows from run to run; the counts are
 # printed at the end.
 FUZZ_SECONDS ?= 600
-.PHONY: fuzz
 fuzz: test-build
 	@DIB_FUZZ_SECONDS=$(FUZZ_SECONDS) bash tests/fuzz/run_dib_fuzz.sh \
 		$(BUILD_DIR)/tests/fuzz/make-dib-seeds $(BUILD_DIR)/tests/fuzz/dib_fuzzer \

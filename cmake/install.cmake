@@ -8,16 +8,9 @@ set(OCEAN_INSTALL_DATA_DIR share/ocean-viewer)
 set(OCEAN_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(OCEAN_STAGE_DIR ${CMAKE_BINARY_DIR}/packaging)
 
-# Every file the viewer reads at start-up, as the data target lays them out.
-set(OCEAN_DATA_FILES
-    cloudy1.jpg
-    ixpos.bmp ixneg.bmp iypos.bmp iyneg.bmp izpos.bmp izneg.bmp
-    bottom.jpg
-    v.cg f.cg)
-list(TRANSFORM OCEAN_DATA_FILES PREPEND ${OCEAN_DATA_DIR}/)
-
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/ocean-viewer DESTINATION bin)
 install(TARGETS ocean RUNTIME DESTINATION ${OCEAN_INSTALL_VIEWER_DIR})
+# Every file the viewer reads at start-up, as the data target lays them out.
 install(FILES ${OCEAN_DATA_FILES} DESTINATION ${OCEAN_INSTALL_DATA_DIR})
 install(FILES ${OCEAN_PACKAGING_DIR}/ocean-viewer.desktop DESTINATION share/applications)
 # What software centres list: the summary, description, controls, licence

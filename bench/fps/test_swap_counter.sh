@@ -3,7 +3,7 @@
 # rising timestamp, start-up to the first frame is reported, the real swap
 # still happens (the window shows the sea), and without a usable log the
 # viewer runs on as if the counter were not there.
-source "$(cd "$(dirname "$0")/../.." && pwd)/tests/e2e/lib.sh"
+source "$(cd "$(dirname "$0")/../.." && pwd)/scripts/lib/session.sh"
 
 OCEAN_LD_PRELOAD=$OCEAN_BUILD/bench/fps/libfps_swap_counter.so
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/unit/image_dib_builder.h"
+#include "tools/assets/dib_file.h"
 
 namespace {
 

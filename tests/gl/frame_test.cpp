@@ -18,33 +18,6 @@ class FrameTest : public ::testing::Test {
     void SetUp() override { startSceneAfresh(); }
 };
 
-void expectVector(GLenum light, GLenum name, const float (&expected)[4]) {
-    float value[4];
-    glGetLightfv(light, name, value);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_FLOAT_EQ(value[i], expected[i]) << "light " << light - GL_LIGHT0 << " element " << i;
-}
-
-TEST_F(FrameTest, SceneStateIsReadable) {
-    expectVector(GL_LIGHT0, GL_DIFFUSE, {0.24f, 0.83f, 0.64f, 1.0f});
-    expectVector(GL_LIGHT1, GL_DIFFUSE, {0.0f, 0.5f, 1.0f, 1.0f});
-    expectVector(GL_LIGHT2, GL_DIFFUSE, {0.0f, 0.0f, 1.0f, 1.0f});
-    // Positions were given under the identity modelview: they read back as given.
-    expectVector(GL_LIGHT0, GL_POSITION, {300.0f, 50.0f, -300.0f, 1.0f});
-    expectVector(GL_LIGHT1, GL_POSITION, {-300.0f, 500.0f, 300.0f, 1.0f});
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT2));
-    float shininess = 0.0f;
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
-    EXPECT_FLOAT_EQ(shininess, 5.0f);
-    GLint depthFunction = 0;
-    glGetIntegerv(GL_DEPTH_FUNC, &depthFunction);
-    EXPECT_EQ(depthFunction, GL_LESS);
-    EXPECT_TRUE(glIsEnabled(GL_NORMALIZE));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-}
-
 TEST_F(FrameTest, ClearColourShowsWhereNothingIsDrawn) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     unsigned char pixel[3] = {1, 1, 1};

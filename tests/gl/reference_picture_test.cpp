@@ -14,7 +14,7 @@
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
-#include "tests/gl/reference_picture.h"
+#include "tools/pictures/picture_difference.h"
 
 // Names the view in gtest's messages instead of the record's bytes.
 void PrintTo(const SeaView& view, std::ostream* out) {
@@ -23,7 +23,7 @@ void PrintTo(const SeaView& view, std::ostream* out) {
 
 namespace {
 
-using namespace reference_picture;
+using namespace pictures;
 namespace fs = std::filesystem;
 
 // The tolerance, chosen by experiment on these views (measured shares in
@@ -43,7 +43,7 @@ namespace fs = std::filesystem;
 // 16 %] and even the sky picture only saved again as a JPEG [5.3 / 1.8 %].
 // The pixel limit catches what moves without changing a block's mean: a
 // shifted edge, a displaced detail.
-// (The tolerance itself: tests/unit/picture_difference.h, whose test shows
+// (The tolerance itself: tools/pictures/picture_difference.h, whose test shows
 // on small pictures what it tells apart.)
 
 bool rewriting() {

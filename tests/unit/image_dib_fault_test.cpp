@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "image/image.h"
-#include "tests/unit/image_dib_builder.h"
 #include "tests/unit/image_load_support.h"
+#include "tests/unit/image_temp_files.h"
 
 namespace {
 

@@ -136,11 +136,6 @@ TEST(EvolveSpectrum, CentreCellIsConstant) {
     }
 }
 
-TEST(CheckerSign, AlternatesExactly) {
-    for (int n = 0; n < 2 * gridSize; ++n)
-        EXPECT_EQ(checkerSign(n), n % 2 == 0 ? 1.0 : -1.0) << n;
-}
-
 TEST(SimulationStep, LaterTimeMatchesTheDirectSums) {
     expectStepMatchesDirectSums(-12.7);
 }

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "tests/unit/picture_difference.h"
+#include "tools/pictures/picture_difference.h"
 
 namespace {
 
-using namespace reference_picture;
+using namespace pictures;
 
 constexpr int width = 128;
 constexpr int height = 96;

@@ -42,7 +42,7 @@ std::vector<char> fileBytes(const fs::path& path) {
 
 int runMakeAssets(const fs::path& directory) {
     const std::string command =
-        std::string("'") + OCEAN_TOOLS_DIR + "/make-assets' '" + directory.string() + "'";
+        std::string("'") + OCEAN_MAKE_ASSETS + "' '" + directory.string() + "'";
     return std::system(command.c_str());
 }
 
@@ -240,8 +240,9 @@ TEST_F(AssetFiles, SandyBottom) {
     std::free(bottom);
 }
 
-// The same files every time, and a second run over them changes nothing.
-TEST_F(AssetFiles, DeterministicAndSkippedWhenCurrent) {
+// The same files every time, so that the run folder and the reference
+// pictures drawn from it do not depend on the build.
+TEST_F(AssetFiles, Deterministic) {
     const fs::path again = directory / "again";
     ASSERT_EQ(runMakeAssets(again), 0);
     std::vector<std::string> names(std::begin(environmentFaceFiles),
@@ -250,12 +251,6 @@ TEST_F(AssetFiles, DeterministicAndSkippedWhenCurrent) {
     names.push_back(bottomImageFile);
     for (const std::string& name : names)
         EXPECT_EQ(fileBytes(directory / name), fileBytes(again / name)) << name;
-    const auto written = fs::last_write_time(again / skyImageFile);
-    ASSERT_EQ(runMakeAssets(again), 0);
-    EXPECT_EQ(fs::last_write_time(again / skyImageFile), written);
-    fs::remove(again / bottomImageFile);
-    ASSERT_EQ(runMakeAssets(again), 0);
-    EXPECT_TRUE(fs::exists(again / bottomImageFile));
 }
 
 } // namespace

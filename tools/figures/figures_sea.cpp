@@ -1,0 +1,67 @@
+// The sea the figures show: the viewer's step at the fixed wave time, its
+// clock, and the textbook pairing that the calm stripes are compared with.
+#include <cmath>
+
+#include "tools/figures/figures.h"
+
+void synthesiseFixedSea() {
+    simulationStep(fixedSeaWaveTime);
+}
+
+// Only the evolution differs from the viewer's step: the negated wave
+// vector's cell, whose coefficient is the conjugate, so the heights come out
+// real.
+void synthesiseTextbookSea(double t) {
+    for (int i = 0; i < gridSize; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            const Complex& negated =
+                initialSpectrum[(gridSize - i) % gridSize][(gridSize - j) % gridSize];
+            heightField[i][j] = evolvedCoefficient(initialSpectrum[i][j], negated,
+                                                   angularFrequency(waveVectors[i][j]), t);
+        }
+    }
+    synthesiseSurface();
+}
+
+// The initial coefficient is a complex Gaussian of this mean square.
+double expectedEnergy(int i, int j) {
+    const double wind[2] = {windVelocityX, windVelocityY};
+    const double k[2] = {waveVectors[i][j].kx, waveVectors[i][j].ky};
+    return waveSpectrum(waveAmplitude, k, wind);
+}
+
+double expectedHeightVariance() {
+    double sum = 0.0;
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            sum += expectedEnergy(i, j);
+    return 2.0 * sum;
+}
+
+double latticeHeight(int i, int j) {
+    return heightField[i][j].re;
+}
+
+// The viewer corrects only the real part; the imaginary part needs the same
+// sign to be the imaginary part of the sum over wave vectors.
+double latticeImaginary(int i, int j) {
+    return checkerSign(i + j) * heightField[i][j].im;
+}
+
+// The cell spanned by the drawn points (i, j), (i + 1, j) and (i, j + 1),
+// the seam row and column standing in for the next tile's first.
+double latticeJacobian(int i, int j) {
+    const Vector3d& p = renderGrid.positions[i][j];
+    const Vector3d& alongX = renderGrid.positions[i + 1][j];
+    const Vector3d& alongY = renderGrid.positions[i][j + 1];
+    const double area = (alongX.x - p.x) * (alongY.y - p.y) - (alongX.y - p.y) * (alongY.x - p.x);
+    return area / (latticeSpacing * latticeSpacing);
+}
+
+double lowestJacobian() {
+    double lowest = latticeJacobian(0, 0);
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            lowest = std::fmin(lowest, latticeJacobian(i, j));
+    return lowest;
+}

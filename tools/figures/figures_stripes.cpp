@@ -1,0 +1,221 @@
+// What the viewer's pairing of cells does to the sea, measured over many
+// wave times beside the textbook pairing: the heights' variance at every
+// lattice point, its profile along the wind, the share of the complex field
+// that reaches the drawn heights, and the mirrored cells' frequencies.
+#include <cmath>
+
+#include "app/app_state.h"
+#include "tools/figures/figures.h"
+
+namespace {
+
+// Enough samples, spaced at no simple ratio to the waves' periods, for the
+// variance at a point to settle to a few per cent.
+constexpr int sampleCount = 600;
+constexpr double sampleInterval = 0.37;
+// Lines of constant i + j lie across the wind: 0 .. 126 over a tile.
+constexpr int diagonalCount = 2 * gridSize - 1;
+// Cells with less than this share of the strongest cell's energy are left
+// out of the largest frequency error worth quoting.
+constexpr double energeticShare = 0.01;
+
+struct Moments {
+    double sum[gridSize][gridSize];
+    double sumSquares[gridSize][gridSize];
+};
+
+struct StripeTally {
+    Moments viewer;
+    Moments textbook;
+    double viewerRe2;
+    double viewerIm2;
+    double textbookIm2;
+    double lowestJacobian;
+};
+
+// Adds the heights of the step just synthesised; returns the sum of the
+// squared imaginary parts.
+double addHeights(Moments& m) {
+    double im2 = 0.0;
+    for (int i = 0; i < gridSize; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            const double h = latticeHeight(i, j);
+            m.sum[i][j] += h;
+            m.sumSquares[i][j] += h * h;
+            im2 += latticeImaginary(i, j) * latticeImaginary(i, j);
+        }
+    }
+    return im2;
+}
+
+void tallyStripes(StripeTally& tally) {
+    tally.lowestJacobian = 1.0;
+    for (int n = 0; n < sampleCount; ++n) {
+        const double t = fixedSeaWaveTimeAfter(n * sampleInterval);
+        simulationStep(t);
+        tally.viewerIm2 += addHeights(tally.viewer);
+        tally.lowestJacobian = std::fmin(tally.lowestJacobian, lowestJacobian());
+        synthesiseTextbookSea(t);
+        tally.textbookIm2 += addHeights(tally.textbook);
+    }
+    for (const auto& row : tally.viewer.sumSquares)
+        for (double s : row)
+            tally.viewerRe2 += s;
+}
+
+void variances(const Moments& m, double (&variance)[gridSize][gridSize]) {
+    for (int i = 0; i < gridSize; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            const double mean = m.sum[i][j] / sampleCount;
+            variance[i][j] = m.sumSquares[i][j] / sampleCount - mean * mean;
+        }
+    }
+}
+
+double meanOf(const double (&field)[gridSize][gridSize]) {
+    double sum = 0.0;
+    for (const auto& row : field)
+        for (double v : row)
+            sum += v;
+    return sum / (gridSize * gridSize);
+}
+
+// The variance averaged along each line i + j = n.
+void alongWind(const double (&variance)[gridSize][gridSize], double (&profile)[diagonalCount]) {
+    int count[diagonalCount] = {};
+    for (double& p : profile)
+        p = 0.0;
+    for (int i = 0; i < gridSize; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            profile[i + j] += variance[i][j];
+            ++count[i + j];
+        }
+    }
+    for (int n = 0; n < diagonalCount; ++n)
+        profile[n] /= count[n];
+}
+
+int lowestIn(const double (&profile)[diagonalCount], int first, int last) {
+    int lowest = first;
+    for (int n = first; n <= last; ++n)
+        if (profile[n] < profile[lowest])
+            lowest = n;
+    return lowest;
+}
+
+void writeVarianceMaps(FigureOutput& out, const double (&viewer)[gridSize][gridSize],
+                       const double (&textbook)[gridSize][gridSize]) {
+    const char* layout = ", over the sampled wave times; matrix, line i = lattice row i";
+    FILE* file =
+        openNumbers(out, "calm-stripes-viewer.dat",
+                    (std::string("Height variance, the viewer's pairing") + layout).c_str());
+    writeMatrix(file, viewer);
+    closeNumbers(file, "calm-stripes-viewer.dat");
+    file = openNumbers(
+        out, "calm-stripes-textbook.dat",
+        (std::string("Height variance, the textbook pairing (not the viewer's)") + layout).c_str());
+    writeMatrix(file, textbook);
+    closeNumbers(file, "calm-stripes-textbook.dat");
+}
+
+// Distance along the wind of the line i + j = n, from lattice point (0, 0).
+double distanceAlongWind(int n) {
+    return n * latticeSpacing / std::sqrt(2.0);
+}
+
+void writeProfiles(FigureOutput& out, const double (&viewer)[diagonalCount],
+                   const double (&textbook)[diagonalCount]) {
+    FILE* file = openNumbers(out, "calm-stripes-profile.dat",
+                             "n = i + j, distance along the wind, x + y, variance viewer, "
+                             "variance textbook pairing");
+    for (int n = 0; n < diagonalCount; ++n)
+        writeRow(file, {static_cast<double>(n), distanceAlongWind(n), n * latticeSpacing, viewer[n],
+                        textbook[n]});
+    closeNumbers(file, "calm-stripes-profile.dat");
+}
+
+void quoteStripes(FigureOutput& out, const double (&viewer)[diagonalCount],
+                  const double (&textbook)[diagonalCount], double viewerMean, double textbookMean) {
+    const int half = diagonalCount / 2;
+    const int first = lowestIn(viewer, 0, half);
+    const int second = lowestIn(viewer, half + 1, diagonalCount - 1);
+    quoteValue(out, "calm_stripe_first_x_plus_y", first * latticeSpacing);
+    quoteValue(out, "calm_stripe_second_x_plus_y", second * latticeSpacing);
+    quoteValue(out, "calm_stripe_period_along_wind",
+               distanceAlongWind(second) - distanceAlongWind(first));
+    quoteValue(out, "calm_stripe_variance_over_mean", viewer[first] / viewerMean);
+    quoteValue(out, "textbook_lowest_variance_over_mean",
+               textbook[lowestIn(textbook, 0, diagonalCount - 1)] / textbookMean);
+}
+
+// A mirrored cell (63 - i, 63 - j) turns at the frequency of cell (i, j).
+// Rows 31 and 32 are not mirrored: the step evolves each of them itself.
+void quoteMirroredFrequencies(FigureOutput& out) {
+    double strongest = 0.0;
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            strongest = std::fmax(strongest, expectedEnergy(i, j));
+    double largest = 0.0;
+    double largestEnergetic = 0.0;
+    double weighted = 0.0;
+    double weights = 0.0;
+    double errorAtPeak = 0.0;
+    for (int i = 0; i < centreIndex - 1; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            const int mi = gridSize - 1 - i;
+            const int mj = gridSize - 1 - j;
+            const double own = angularFrequency(waveVectors[mi][mj]);
+            if (own == 0.0)
+                continue;
+            const double error = std::fabs(angularFrequency(waveVectors[i][j]) / own - 1.0);
+            const double energy = expectedEnergy(i, j) + expectedEnergy(mi, mj);
+            if (expectedEnergy(mi, mj) == strongest)
+                errorAtPeak = error;
+            largest = std::fmax(largest, error);
+            if (energy >= energeticShare * strongest)
+                largestEnergetic = std::fmax(largestEnergetic, error);
+            weighted += energy * error * error;
+            weights += energy;
+        }
+    }
+    quoteValue(out, "mirrored_frequency_error_at_peak", errorAtPeak);
+    quoteValue(out, "mirrored_frequency_error_max", largest);
+    quoteValue(out, "mirrored_frequency_error_max_energetic", largestEnergetic);
+    quoteValue(out, "energetic_share_of_strongest_cell", energeticShare);
+    quoteValue(out, "mirrored_frequency_error_rms_energy_weighted", std::sqrt(weighted / weights));
+}
+
+} // namespace
+
+void writeCalmStripeNumbers(FigureOutput& out) {
+    static StripeTally tally;
+    tally = StripeTally{};
+    tallyStripes(tally);
+    static double viewer[gridSize][gridSize];
+    static double textbook[gridSize][gridSize];
+    variances(tally.viewer, viewer);
+    variances(tally.textbook, textbook);
+    writeVarianceMaps(out, viewer, textbook);
+    double viewerProfile[diagonalCount];
+    double textbookProfile[diagonalCount];
+    alongWind(viewer, viewerProfile);
+    alongWind(textbook, textbookProfile);
+    writeProfiles(out, viewerProfile, textbookProfile);
+
+    const double viewerMean = meanOf(viewer);
+    const double textbookMean = meanOf(textbook);
+    quoteValue(out, "stripe_samples", sampleCount);
+    quoteValue(out, "stripe_sample_interval", sampleInterval);
+    quoteValue(out, "drawn_height_variance", viewerMean);
+    quoteValue(out, "textbook_height_variance", textbookMean);
+    quoteValue(out, "drawn_over_textbook_variance", viewerMean / textbookMean);
+    quoteValue(out, "drawn_over_expected_variance", viewerMean / expectedHeightVariance());
+    quoteValue(out, "textbook_over_expected_variance", textbookMean / expectedHeightVariance());
+    quoteValue(out, "real_part_share_over_time",
+               tally.viewerRe2 / (tally.viewerRe2 + tally.viewerIm2));
+    quoteValue(out, "textbook_imaginary_rms_over_time",
+               std::sqrt(tally.textbookIm2 / (sampleCount * gridSize * gridSize)));
+    quoteValue(out, "jacobian_min_over_time", tally.lowestJacobian);
+    quoteStripes(out, viewerProfile, textbookProfile, viewerMean, textbookMean);
+    quoteMirroredFrequencies(out);
+}

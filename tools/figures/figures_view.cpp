@@ -1,0 +1,207 @@
+// The normals and the ripple map they become, and the wedge of tiles seen
+// from above, through the viewer's own encoding and culling.
+#include <algorithm>
+#include <cmath>
+
+#include "app/app_state.h"
+#include "render/render_state.h"
+#include "render/texture_support.h"
+#include "tools/figures/figures.h"
+
+namespace {
+
+constexpr double degreesPerRadian = 180.0 / pi;
+// The turned view: the glint frame's heading (its pitch does not enter the
+// culling).
+constexpr float turnedHeading = 250.0f;
+// Long enough to leave the 8 x 8 block on every side.
+constexpr double edgeLength = 1500.0;
+// Points tried per tile side when asking whether the eye sees any of it.
+constexpr int samplesPerSide = 33;
+
+double angleBetween(const Vector3d& a, const Vector3d& b) {
+    const double dot = a.x * b.x + a.y * b.y + a.z * b.z;
+    const double lengths =
+        std::sqrt((a.x * a.x + a.y * a.y + a.z * a.z) * (b.x * b.x + b.y * b.y + b.z * b.z));
+    return std::acos(std::fmin(1.0, dot / lengths)) * degreesPerRadian;
+}
+
+// The normal of the drawn, displaced surface by the same forward differences
+// the viewer takes on the undisplaced lattice.
+Vector3d drawnSurfaceNormal(int i, int j) {
+    const Vector3d& p = renderGrid.positions[i][j];
+    const Vector3d& px = renderGrid.positions[i + 1][j];
+    const Vector3d& py = renderGrid.positions[i][j + 1];
+    const Vector3d tx = {px.x - p.x, px.y - p.y, heightScale * (px.z - p.z)};
+    const Vector3d ty = {py.x - p.x, py.y - p.y, heightScale * (py.z - p.z)};
+    return Vector3d{tx.y * ty.z - tx.z * ty.y, tx.z * ty.x - tx.x * ty.z,
+                    tx.x * ty.y - tx.y * ty.x};
+}
+
+// Over the points whose normal the viewer computes (the last row and column
+// are copies of the first).
+void quoteNormalAngles(FigureOutput& out) {
+    const Vector3d up = {0.0, 0.0, 1.0};
+    double offSum = 0.0, offMax = 0.0, tiltSum = 0.0, tiltMax = 0.0;
+    const int last = gridSize - 1;
+    for (int i = 0; i < last; ++i) {
+        for (int j = 0; j < last; ++j) {
+            const double off = angleBetween(surfaceNormals[i][j], drawnSurfaceNormal(i, j));
+            const double tilt = angleBetween(surfaceNormals[i][j], up);
+            offSum += off;
+            offMax = std::fmax(offMax, off);
+            tiltSum += tilt;
+            tiltMax = std::fmax(tiltMax, tilt);
+        }
+    }
+    quoteValue(out, "normal_off_drawn_surface_mean_degrees", offSum / (last * last));
+    quoteValue(out, "normal_off_drawn_surface_max_degrees", offMax);
+    quoteValue(out, "normal_tilt_mean_degrees", tiltSum / (last * last));
+    quoteValue(out, "normal_tilt_max_degrees", tiltMax);
+}
+
+void writeNormalMap(FigureOutput& out) {
+    static unsigned char pixels[gridSize * gridSize * rgbBytes];
+    encodeNormalMap(surfaceNormals, pixels);
+    FILE* file = openNumbers(out, "normal-map.dat",
+                             "column, row, red, green, blue bytes of the normal map as uploaded "
+                             "(row i = lattice row i); blocks of one row");
+    int lowest[rgbBytes] = {255, 255, 255};
+    int highest[rgbBytes] = {0, 0, 0};
+    for (int row = 0; row < gridSize; ++row) {
+        for (int column = 0; column < gridSize; ++column) {
+            const unsigned char* texel = pixels + (row * gridSize + column) * rgbBytes;
+            writeRow(file, {static_cast<double>(column), static_cast<double>(row),
+                            static_cast<double>(texel[0]), static_cast<double>(texel[1]),
+                            static_cast<double>(texel[2])});
+            for (int c = 0; c < rgbBytes; ++c) {
+                lowest[c] = std::min(lowest[c], static_cast<int>(texel[c]));
+                highest[c] = std::max(highest[c], static_cast<int>(texel[c]));
+            }
+        }
+        writeBlankLine(file);
+    }
+    closeNumbers(file, "normal-map.dat");
+    const char* channels[rgbBytes] = {"red", "green", "blue"};
+    for (int c = 0; c < rgbBytes; ++c) {
+        quoteValue(out, std::string("normal_map_") + channels[c] + "_min", lowest[c]);
+        quoteValue(out, std::string("normal_map_") + channels[c] + "_max", highest[c]);
+    }
+}
+
+// ---- The wedge -------------------------------------------------------------
+
+struct Point {
+    double x;
+    double y;
+};
+
+// The view's translations put the eye eyeBehindCentre - waterLift units
+// further along y than the camera, whatever the heading.
+Point eyePosition() {
+    return Point{cameraX, cameraY + eyeBehindCentre - waterLift};
+}
+
+// Within the 90-degree horizontal field of view around the viewing
+// direction: at most 90 degrees from both edge directions.
+bool eyeSees(Point p) {
+    const Point eye = eyePosition();
+    const double dx = p.x - eye.x;
+    const double dy = p.y - eye.y;
+    return leftEdgeDir[0] * dx + leftEdgeDir[1] * dy >= 0.0 &&
+           rightEdgeDir[0] * dx + rightEdgeDir[1] * dy >= 0.0;
+}
+
+bool eyeSeesTile(int tx, int ty) {
+    for (int a = 0; a < samplesPerSide; ++a)
+        for (int b = 0; b < samplesPerSide; ++b)
+            if (eyeSees(Point{(tx + a / (samplesPerSide - 1.0)) * patchLength,
+                              (ty + b / (samplesPerSide - 1.0)) * patchLength}))
+                return true;
+    return false;
+}
+
+struct WedgeCounts {
+    int drawn;
+    int culledInView;
+    int drawnOutOfView;
+};
+
+WedgeCounts writeWedgeTiles(FILE* file, const CandidateTiles& candidates) {
+    WedgeCounts counts{candidates.visibleCount, 0, 0};
+    for (int a = 0; a < tilesPerSide; ++a) {
+        for (int b = 0; b < tilesPerSide; ++b) {
+            const int tx = candidates.firstTileX + a;
+            const int ty = candidates.firstTileY + b;
+            const bool drawn = candidates.visible[a][b];
+            const bool seen = eyeSeesTile(tx, ty);
+            counts.culledInView += (!drawn && seen) ? 1 : 0;
+            counts.drawnOutOfView += (drawn && !seen) ? 1 : 0;
+            writeRow(file, {(tx + 0.5) * patchLength, (ty + 0.5) * patchLength, patchLength / 2,
+                            drawn ? 1.0 : 0.0, seen ? 1.0 : 0.0});
+        }
+    }
+    return counts;
+}
+
+void writeEdges(FILE* file, Point from) {
+    for (const float* edge : {leftEdgeDir, rightEdgeDir}) {
+        writeRow(file, {from.x, from.y});
+        writeRow(file, {from.x + edgeLength * edge[0], from.y + edgeLength * edge[1]});
+        writeBlankLine(file);
+    }
+}
+
+void writeWedgeView(FigureOutput& out, FILE* tiles, FILE* edges, FILE* points, float viewHeading,
+                    const char* name) {
+    heading = viewHeading;
+    computeViewValues(cameraX, cameraY, heading);
+    const CandidateTiles candidates =
+        cullCandidateTiles(tileIndexOf(cameraX), tileIndexOf(cameraY));
+    const WedgeCounts counts = writeWedgeTiles(tiles, candidates);
+    const Point apex = {cullApex[0], cullApex[1]};
+    writeEdges(edges, apex);
+    writeEdges(edges, eyePosition());
+    writeRow(points, {apex.x, apex.y});
+    writeRow(points, {cameraX, cameraY});
+    writeRow(points, {eyePosition().x, eyePosition().y});
+    for (FILE* f : {tiles, edges, points}) {
+        writeBlankLine(f);
+        writeBlankLine(f);
+    }
+    const std::string view = name;
+    quoteValue(out, view + "_heading", viewHeading);
+    quoteValue(out, view + "_tiles_drawn", counts.drawn);
+    quoteValue(out, view + "_tiles_culled_in_view", counts.culledInView);
+    quoteValue(out, view + "_tiles_drawn_out_of_view", counts.drawnOutOfView);
+}
+
+} // namespace
+
+void writeNormalNumbers(FigureOutput& out) {
+    synthesiseFixedSea();
+    quoteNormalAngles(out);
+    writeNormalMap(out);
+    quoteValue(out, "normal_map_scale", normalMapScale);
+    quoteValue(out, "normal_map_repeats", normalMapRepeats);
+}
+
+void writeWedgeNumbers(FigureOutput& out) {
+    resetViewerState();
+    FILE* tiles = openNumbers(out, "wedge-tiles.dat",
+                              "Candidate tiles: centre x, centre y, half side, drawn, seen by the "
+                              "eye's 90-degree field of view; index 0 start view, 1 turned view");
+    FILE* edges = openNumbers(out, "wedge-edges.dat",
+                              "Blocks of two points: the wedge's left and right edges from the "
+                              "apex, then the eye's field of view; index per view");
+    FILE* points = openNumbers(out, "wedge-points.dat", "Apex, camera, eye (x, y); index per view");
+    writeWedgeView(out, tiles, edges, points, heading, "start_view");
+    writeWedgeView(out, tiles, edges, points, turnedHeading, "turned_view");
+    closeNumbers(tiles, "wedge-tiles.dat");
+    closeNumbers(edges, "wedge-edges.dat");
+    closeNumbers(points, "wedge-points.dat");
+    quoteValue(out, "cull_apex_pull_back", cullApexPullBack);
+    quoteValue(out, "eye_x", eyePosition().x);
+    quoteValue(out, "eye_y", eyePosition().y);
+    resetViewerState();
+}

@@ -1,0 +1,177 @@
+// The pictures the viewer reads, decoded from its run folder by its own
+// loaders: the sky texture with the dome's mapping, the six environment
+// faces laid out as a cube cross, the bottom.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "image/image.h"
+#include "ocean/ocean_state.h"
+#include "render/render_state.h"
+#include "render/texture_support.h"
+#include "tools/figures/render_figures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double degreesPerRadian = 180.0 / pi;
+constexpr double fullTurnDegrees = 360.0;
+constexpr unsigned char emptyCell = 255;
+
+// Where each face goes in a cross four faces wide and three high (cells
+// counted from the top left), in face order. Each face is drawn with its
+// first uploaded row at the top, as the cube map lays it: neighbouring
+// faces then meet along the edges their directions share.
+struct CrossCell {
+    int column;
+    int row;
+    const char* label;
+};
+const CrossCell crossCells[cubeFaceCount] = {
+    {2, 1, "+X"},        {0, 1, "-X"}, {1, 0, "+Y, zenith"},
+    {1, 2, "-Y, below"}, {1, 1, "+Z"}, {3, 1, "-Z"},
+};
+constexpr int crossColumns = 4;
+constexpr int crossRows = 3;
+
+// The loaders deliver the bottom row first; a picture file starts at the top.
+RgbPicture fromBottomRowFirst(const unsigned char* pixels, int width, int height) {
+    RgbPicture picture{width, height, {}};
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * rgbBytes;
+    for (int row = height - 1; row >= 0; --row)
+        picture.samples.insert(picture.samples.end(), pixels + row * rowBytes,
+                               pixels + (row + 1) * rowBytes);
+    return picture;
+}
+
+bool decodeJpeg(const char* fileName, RgbPicture& picture) {
+    unsigned char* pixels = loadJpegImage(fileName);
+    const bool colour = pixels != nullptr && jpegImageComponents == rgbBytes;
+    if (colour)
+        picture = fromBottomRowFirst(pixels, jpegRowBytes / rgbBytes, jpegImageHeight);
+    else
+        std::fprintf(stderr, "render-figures: %s is no colour picture\n", fileName);
+    std::free(pixels);
+    return colour;
+}
+
+bool decodeDib(const char* fileName, RgbPicture& picture) {
+    RgbImage* image = loadDibImage(fileName);
+    if (image == nullptr)
+        return false;
+    picture = fromBottomRowFirst(image->pixels, image->width, image->height);
+    std::free(image->pixels);
+    std::free(image);
+    return true;
+}
+
+// The dome's rings, where their texture coordinate s falls among the
+// columns and how far each lies from the zenith; then its points, where t
+// falls among the rows (counted from the bottom, first uploaded) and their
+// direction around. The angles come from the dome's own points.
+std::string skyMapping(const RgbPicture& sky) {
+    std::string text = "# The sky dome's rings: ring s column angle_from_zenith_deg\n";
+    char line[96];
+    for (int ring = 0; ring < skyDomeRings; ++ring) {
+        const float* point = skyDome[ring][0];
+        const double polar = std::atan2(std::hypot(point[0], point[1]), point[2]);
+        std::snprintf(line, sizeof line, "%d %.6g %.6g %.6g\n", ring, skyDomeTextureS(ring),
+                      skyDomeTextureS(ring) * sky.width, polar * degreesPerRadian);
+        text += line;
+    }
+    text += "\n\n# Its points around: point t row azimuth_deg (from +x toward +y)\n";
+    double turned = 0.0; // whole turns, so that the angle grows from 0 to 360
+    double previous = 0.0;
+    for (int j = 0; j < skyDomePoints; ++j) {
+        const float* point = skyDome[skyDomeRings - 1][j];
+        double azimuth = std::atan2(point[1], point[0]) * degreesPerRadian + turned;
+        if (azimuth < previous) {
+            turned += fullTurnDegrees;
+            azimuth += fullTurnDegrees;
+        }
+        previous = azimuth;
+        std::snprintf(line, sizeof line, "%d %.6g %.6g %.6g\n", j, skyDomeTextureT(j),
+                      skyDomeTextureT(j) * sky.height, azimuth);
+        text += line;
+    }
+    return text;
+}
+
+// The first uploaded row is the loader's first, the bottom of the file's
+// picture: turned back, it comes to the top of its cell.
+void placeFace(const RgbPicture& face, const CrossCell& cell, RgbPicture& cross) {
+    const std::size_t rowBytes = static_cast<std::size_t>(face.width) * rgbBytes;
+    for (int row = 0; row < face.height; ++row) {
+        const unsigned char* from = &face.samples[(face.height - 1 - row) * rowBytes];
+        const std::size_t top = static_cast<std::size_t>(cell.row * face.height + row);
+        unsigned char* to =
+            &cross.samples[(top * cross.width + cell.column * face.width) * rgbBytes];
+        std::copy(from, from + rowBytes, to);
+    }
+}
+
+// Empty when a face cannot be read or its size differs from the first's.
+RgbPicture cubeCross() {
+    RgbPicture faces[cubeFaceCount];
+    for (int face = 0; face < cubeFaceCount; ++face)
+        if (!decodeDib(environmentFaceFiles[face], faces[face]) ||
+            faces[face].width != faces[0].width || faces[face].height != faces[0].width)
+            return RgbPicture{};
+    const int side = faces[0].width;
+    RgbPicture cross{crossColumns * side, crossRows * side, {}};
+    cross.samples.assign(static_cast<std::size_t>(cross.width) * cross.height * rgbBytes,
+                         emptyCell);
+    for (int face = 0; face < cubeFaceCount; ++face)
+        placeFace(faces[face], crossCells[face], cross);
+    return cross;
+}
+
+// Label positions in the cross's pixels, counted from the bottom as a plot
+// counts them.
+std::string crossLabels(int side) {
+    std::string text = "# The cube cross's faces: x y label (pixels from the bottom left)\n";
+    char line[96];
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        const CrossCell& cell = crossCells[face];
+        std::snprintf(line, sizeof line, "%d %d \"%s: %s\"\n", cell.column * side + side / 2,
+                      (crossRows - 1 - cell.row) * side + side / 2, cell.label,
+                      environmentFaceFiles[face]);
+        text += line;
+    }
+    return text;
+}
+
+std::string inFolder(const std::string& folder, const char* name) {
+    return (fs::path(folder) / name).string();
+}
+
+} // namespace
+
+bool dataPictures(const FigureFolders& folders, std::string& values) {
+    RgbPicture sky;
+    RgbPicture bottom;
+    if (!decodeJpeg(skyImageFile, sky) || !decodeJpeg(bottomImageFile, bottom))
+        return false;
+    const RgbPicture cross = cubeCross();
+    if (cross.samples.empty()) {
+        std::fprintf(stderr, "render-figures: the environment faces are not six of one size\n");
+        return false;
+    }
+    const int side = cross.width / crossColumns;
+    addValue(values, "sky_texture_width", sky.width);
+    addValue(values, "sky_texture_height", sky.height);
+    addValue(values, "sky_texture_horizon_column", skyDomeTextureS(skyDomeRings - 1) * sky.width);
+    addValue(values, "environment_face_size", side);
+    addValue(values, "bottom_size", bottom.width);
+    bool written = writeText(inFolder(folders.numbersDir, "sky-mapping.dat"), skyMapping(sky)) &&
+                   writeText(inFolder(folders.numbersDir, "cube-cross.dat"), crossLabels(side));
+    if (folders.numbersOnly)
+        return written;
+    return writePicture(inFolder(folders.pixelsDir, "sky-texture.png"), sky) &&
+           writePicture(inFolder(folders.pixelsDir, "cube-cross.png"), cross) &&
+           writePicture(inFolder(folders.outDir, "bottom.png"), bottom) && written;
+}
