@@ -49,7 +49,15 @@ std::vector<unsigned char> scalePicture(const unsigned char* pixels, int width, 
 std::vector<unsigned char>
 standInFace(int face, const unsigned char* const (&fitted)[cubeFaceCount], int side);
 
+// ---- Vectors as bytes (texture_encoding.cpp) -------------------------------
+// A zero vector is left as it is.
+void normalizeVector3f(float (&v)[3]);
+// Three bytes at out, which then points past them.
+void packVectorToRgb(const float (&v)[3], unsigned char*& out);
+
 // ---- Normal map (texture_encoding.cpp) ------------------------------------
+// The normals' components are scaled by this before they become bytes.
+constexpr float normalMapScale = 0.4f;
 // One component of a surface normal, scaled by normalMapScale first.
 unsigned char encodeNormalComponent(double component);
 // Texel (row i, column j) from normals[i][j], three bytes each, row 0 first.

@@ -18,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double degreesPerRadian = 180.0 / pi;
 constexpr double fullTurnDegrees = 360.0;
 constexpr unsigned char emptyCell = 255;
 
