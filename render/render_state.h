@@ -49,7 +49,7 @@ extern float rightEdgeDir[2];
 void computeViewValues(double eyeX, double eyeY, float viewHeading);
 
 // ---- Water tiles -----------------------------------------------------------
-constexpr int tilesPerSide = 8; // candidates around the viewer
+constexpr int tilesPerSide = 8;          // candidates around the viewer
 constexpr float normalMapRepeats = 4.0f; // texture coordinates 0..4 across a tile
 // A software renderer bins what it is sent and rasterises only at a flush: a
 // flush after every few tiles lets its rasteriser threads draw those while

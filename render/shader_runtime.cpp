@@ -2,8 +2,8 @@
 // whose samplers get their units at the link.
 #include "render/shader_runtime.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 

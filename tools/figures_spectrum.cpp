@@ -7,7 +7,6 @@
 
 namespace {
 
-
 struct Cell {
     int i;
     int j;
