@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "image/image.h"
 #include "ocean/ocean_state.h"
 
 // A component v in [-1, 1] becomes the byte v x 127 + 127, truncated.
@@ -14,7 +15,6 @@ constexpr float byteEncodingOffset = 127.0f;
 
 // Cube-map faces in the rendering library's order: +X, -X, +Y, -Y, +Z, -Z.
 constexpr int cubeFaceCount = 6;
-constexpr int rgbBytes = 3;
 
 // ---- The image files read from the working directory ----------------------
 inline constexpr const char* skyImageFile = "cloudy1.jpg";
