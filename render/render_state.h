@@ -21,7 +21,7 @@ extern unsigned int bottomCubeTexture;
 extern unsigned int normalMapTexture;
 extern unsigned int normalizeCubeTexture;
 
-// ---- Where the eye stands ----------------------------------------------------
+// ---- Where the eye stands -------------------------------------------------
 constexpr double eyeHeight = 10.0;
 constexpr float waterLift = 120.0f;
 // The view pulls the water 127 units toward the eye, the lift adds 120 back.
@@ -39,6 +39,7 @@ constexpr float shaderEyeDepth = -135.0f;
 constexpr float shaderEyeStart[3] = {static_cast<float>(startCameraX),
                                      static_cast<float>(eyeHeight) + waterLift, shaderEyeDepth};
 extern float shaderEyePosition[3];
+// The light the water's programs shade by, in the same frame.
 constexpr float shaderLightPosition[3] = {-600.0f, 600.0f, 194.0f};
 // Wedge of visible tiles: apex 132 units behind the camera, edges 45 degrees
 // either side of the viewing direction.
