@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int maxSamplers = 8; // the water's fragment program has 5
-constexpr int maxSamplings = maxSamplers;
+constexpr int maxSamplers = 8;            // the water's fragment program has 5
+constexpr int maxSamplings = maxSamplers; // at most one for each sampler
 constexpr int uniformNameLength = 64;
 constexpr std::size_t maxSourceBytes = 1 << 20; // a source has a few kilobytes
 constexpr int logLength = 4096;                 // of the compiler's log shown
