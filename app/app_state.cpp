@@ -5,8 +5,6 @@ namespace {
 
 constexpr float startHeading = 40.0f;
 constexpr int toggleOff = -toggleOn;
-constexpr double startCameraX = 127.0;
-constexpr double startCameraY = 127.0;
 
 } // namespace
 

@@ -27,6 +27,8 @@ extern float lastPointerY;
 extern int shadersEnabled;
 extern int statsVisible;
 // The viewer stands still: nothing writes these during a run.
+constexpr double startCameraX = 127.0;
+constexpr double startCameraY = 127.0;
 extern double cameraX;
 extern double cameraY;
 // Puts every value above back to its start value, so that each test starts
@@ -50,7 +52,10 @@ void onMotion(int x, int y);
 // Asks the toolkit to draw the window again (redisplay.cpp in the viewer).
 void requestRedisplay();
 
-// ---- Window and projection (reshape.cpp) -----------------------------------
+// ---- Window and projection (window.cpp, reshape.cpp) ----------------------
+// A double-buffered RGB window with a depth buffer at the top-left of the
+// screen, width x height, named title; the toolkit must be initialised.
+void openWindow(const char* title, int width, int height);
 void onReshape(int width, int height);
 
 // ---- Clock (clock.cpp) -----------------------------------------------------
@@ -83,17 +88,22 @@ void onIdle();
 // The idle tick's step without the clock and the redraw: the sea at wave
 // time t, then the normal map that follows it.
 void advanceSea(double t);
+// Start-up's textures: the generated ones, the sky dome and its picture;
+// then the two cube maps read from files.
+void makeSkyAndGeneratedTextures();
+void loadCubeMaps();
 void initialise();
 // The viewer and its counters at their start values, the window's
 // projection, an identity modelview, and the scene state given under that
 // identity as start-up gives it (the light positions are taken through the
 // modelview): what every GL test and every frame of a fixed sea start from.
+// In the fixed-sea library (scene_afresh.cpp), which the viewer leaves out.
 void startSceneAfresh();
 
-// ---- Frames of a fixed sea (fixed_sea.cpp) ---------------------------------
+// ---- Frames of a fixed sea (sea_views.cpp, fixed_sea.cpp) ------------------
 // The views of the one random sea that is the same on every run (its seed
 // and wave time: ocean/ocean_state.h). The reference pictures and the
-// figures draw it.
+// figures draw it; the frames come from the fixed-sea library.
 struct SeaView {
     const char* name;
     float heading;
@@ -101,6 +111,7 @@ struct SeaView {
     int shading; // shadersEnabled
 };
 constexpr int seaViewCount = 3;
+constexpr int glintView = 2; // turned toward the light
 extern const SeaView seaViews[seaViewCount];
 // The frame of the view over the fixed sea at wave time t, composed as the
 // viewer composes it in its window and read back before the swap: RGB, rows

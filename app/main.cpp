@@ -30,11 +30,8 @@ int main(int argc, char** argv) {
     mallopt(M_TOP_PAD, heapTopPadding);
     std::cout << "program is loading.." << std::endl;
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(fittedToScreen(windowWidth, glutGet(GLUT_SCREEN_WIDTH)),
-                       fittedToScreen(windowHeight, glutGet(GLUT_SCREEN_HEIGHT)));
-    glutCreateWindow(argv[0]);
+    openWindow(argv[0], fittedToScreen(windowWidth, glutGet(GLUT_SCREEN_WIDTH)),
+               fittedToScreen(windowHeight, glutGet(GLUT_SCREEN_HEIGHT)));
     glutSetCursor(GLUT_CURSOR_NONE);
     initialise();
     glutReshapeFunc(onReshape);

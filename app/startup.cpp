@@ -8,26 +8,27 @@
 #include "render/render_state.h"
 #include "render/texture_support.h"
 
-void initialise() {
-    setupSceneState();
-    seedRandom(static_cast<unsigned int>(std::time(nullptr)));
+void makeSkyAndGeneratedTextures() {
     normalMapTexture = createNormalMapTexture();
     normalizeCubeTexture = createNormalizeCubeMap();
     buildSkyDome(skyDomeRadius, skyDome);
     skyTexture = loadTexture2D(skyImageFile);
+}
+
+void loadCubeMaps() {
+    envCubeTexture = loadEnvironmentCubeMap();
+    bottomCubeTexture = loadBottomCubeMap();
+}
+
+void initialise() {
+    setupSceneState();
+    seedRandom(static_cast<unsigned int>(std::time(nullptr)));
+    makeSkyAndGeneratedTextures();
     initWaveSpectrum();
     // The wave clock starts here: the cube maps and the shader compilation
     // below already count as elapsed wave time.
     startTime = clockSeconds();
     std::printf("%s", reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
-    envCubeTexture = loadEnvironmentCubeMap();
-    bottomCubeTexture = loadBottomCubeMap();
+    loadCubeMaps();
     createShaderPrograms();
-}
-
-void startSceneAfresh() {
-    resetViewerState();
-    resetFrameCounter();
-    onReshape(windowWidth, windowHeight);
-    setupSceneState();
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
+constexpr int rgbBytes = 3; // a pixel in red, green, blue order
+
 // A decoded image: 3 bytes per pixel in red, green, blue order.
 struct RgbImage {
     int32_t width;
@@ -57,3 +59,21 @@ RgbImage* loadDibImage(const char* fileName);
 RgbImage* loadDibImageWide(const char16_t* fileName);
 // Colour-table length for the information header at infoHeader.
 uint16_t dibColorCount(const unsigned char* infoHeader);
+
+// ---- Either loader as one record (decoded_image.cpp) -----------------------
+// A decoded file as the loaders give it: bottom row first, rows packed,
+// components bytes a pixel (3 for RGB, 1 for a greyscale JPEG). pixels is
+// malloc'd, or null when the file could not be decoded; the DIB loader's
+// record, if any, is held to be freed with them.
+struct DecodedImage {
+    unsigned char* pixels;
+    int32_t width;
+    int32_t height;
+    int32_t components;
+    RgbImage* record;
+};
+// Without pixels the shape is the one the JPEG loader last published, that
+// of the image before (it leaves it as it was); 0 x 0 from the DIB loader.
+DecodedImage decodeJpegFile(const char* fileName);
+DecodedImage decodeDibFile(const char* fileName);
+void freeDecodedImage(DecodedImage& image);

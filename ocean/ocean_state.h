@@ -26,6 +26,9 @@ constexpr double dampingLength = 1.0;
 constexpr double timeScale = 1.0;
 constexpr double choppiness = 0.29;
 constexpr double pi = 3.14159265358979323846;
+// The exact factor, for angles reported in degrees; the viewer itself turns
+// degrees into radians by its own rounded factor (degreesToRadians).
+constexpr double degreesPerRadian = 180.0 / pi;
 
 // One fixed sea, drawn the same on every machine: the reference pictures and
 // the figures show the step at this seed of the random source and this wave
@@ -112,5 +115,8 @@ void synthesiseSurface();
 void simulationStep(double t);
 
 // ---- Normals and render grid (surface.cpp) --------------------------------
+// a x b: the normal, not yet of unit length, of the surface that the tangents
+// a and b span.
+Vector3d crossProduct(const Vector3d& a, const Vector3d& b);
 void computeNormals(const Complex (&heights)[gridSize][gridSize]);
 void buildRenderGrid();

@@ -9,7 +9,7 @@ namespace {
 Vector3d unitNormal(double dzx, double dzy) {
     Vector3d tx = {latticeSpacing, 0.0, dzx};
     Vector3d ty = {0.0, latticeSpacing, dzy};
-    Vector3d n = {tx.y * ty.z - ty.y * tx.z, tx.z * ty.x - ty.z * tx.x, tx.x * ty.y - ty.x * tx.y};
+    Vector3d n = crossProduct(tx, ty);
     double length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
     if (length == 0.0)
         length = 1.0;
@@ -21,6 +21,10 @@ Vector3d shifted(const Vector3d& p, double dx, double dy) {
 }
 
 } // namespace
+
+Vector3d crossProduct(const Vector3d& a, const Vector3d& b) {
+    return Vector3d{a.y * b.z - b.y * a.z, a.z * b.x - b.z * a.x, a.x * b.y - b.x * a.y};
+}
 
 // Forward differences on the undisplaced lattice. No difference is taken
 // across the patch boundary: the last row and column repeat the first ones.

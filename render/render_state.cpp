@@ -7,10 +7,7 @@ unsigned int bottomCubeTexture = 0;
 unsigned int normalMapTexture = 0;
 unsigned int normalizeCubeTexture = 0;
 
-// Elements 1 and 2 never change: the eye's height of 10 plus the water's lift
-// of 120, and the depth the shaders were tuned with.
-float shaderEyePosition[3] = {127.0f, 130.0f, -135.0f};
-const float shaderLightPosition[3] = {-600.0f, 600.0f, 194.0f};
+float shaderEyePosition[3] = {shaderEyeStart[0], shaderEyeStart[1], shaderEyeStart[2]};
 float cullApex[2];
 float leftEdgeDir[2];
 float rightEdgeDir[2];

@@ -2,6 +2,9 @@
 // model-to-world matrix for the vertex program and the sky dome's points.
 #pragma once
 
+#include "app/app_state.h"
+#include "ocean/ocean_state.h"
+
 // The program's degrees-to-radians factor, slightly more than the exact one;
 // applied in double precision before sin, cos or tan.
 constexpr double degreesToRadians = 0.017453293;
@@ -18,10 +21,26 @@ extern unsigned int bottomCubeTexture;
 extern unsigned int normalMapTexture;
 extern unsigned int normalizeCubeTexture;
 
+// ---- Where the eye stands -------------------------------------------------
+constexpr double eyeHeight = 10.0;
+constexpr float waterLift = 120.0f;
+// The view pulls the water 127 units toward the eye, the lift adds 120 back.
+constexpr double eyeBehindCentre = 127.0;
+// The eye over the sea, in the tiles' z-up frame, for a camera at (x, y):
+// eyeBehindCentre - waterLift further along y than the camera, whatever
+// the heading, and eyeHeight above the still water (view.cpp).
+Vector3d eyePosition(double x, double y);
+
 // ---- Per-frame view values (view.cpp) -------------------------------------
-// Eye position for the shader, in the y-up world frame of modelToWorldMatrix.
+// Eye position for the shader, in the y-up world frame of modelToWorldMatrix:
+// the camera's x, the eye's height plus the water's lift, and the depth the
+// shaders were tuned with. Only the first element changes, with the camera.
+constexpr float shaderEyeDepth = -135.0f;
+constexpr float shaderEyeStart[3] = {static_cast<float>(startCameraX),
+                                     static_cast<float>(eyeHeight) + waterLift, shaderEyeDepth};
 extern float shaderEyePosition[3];
-extern const float shaderLightPosition[3];
+// The light the water's programs shade by, in the same frame.
+constexpr float shaderLightPosition[3] = {-600.0f, 600.0f, 194.0f};
 // Wedge of visible tiles: apex 132 units behind the camera, edges 45 degrees
 // either side of the viewing direction.
 constexpr double cullApexPullBack = 132.0;
@@ -31,11 +50,7 @@ extern float rightEdgeDir[2];
 void computeViewValues(double eyeX, double eyeY, float viewHeading);
 
 // ---- Water tiles -----------------------------------------------------------
-constexpr int tilesPerSide = 8; // candidates around the viewer
-constexpr float waterLift = 120.0f;
-constexpr double eyeHeight = 10.0;
-// The view pulls the water 127 units toward the eye, the lift adds 120 back.
-constexpr double eyeBehindCentre = 127.0;
+constexpr int tilesPerSide = 8;          // candidates around the viewer
 constexpr float normalMapRepeats = 4.0f; // texture coordinates 0..4 across a tile
 // A software renderer bins what it is sent and rasterises only at a flush: a
 // flush after every few tiles lets its rasteriser threads draw those while
@@ -87,16 +102,14 @@ unsigned int loadTexture2D(const char* fileName);
 unsigned int loadEnvironmentCubeMap();
 unsigned int loadBottomCubeMap();
 
-// ---- Generated textures (generated_textures.cpp, texture_encoding.cpp) ----
-constexpr float normalMapScale = 0.4f;
+// ---- Generated textures (generated_textures.cpp) --------------------------
+// Their byte encodings: render/texture_support.h.
 constexpr int normalizeCubeSize = 32;
 extern unsigned char* normalMapPixels;
 unsigned int createNormalMapTexture();
 void updateNormalMapTexture();
 unsigned int createNormalizeCubeMap();
 void fillNormalizeCubeFaces(int size, int level);
-void normalizeVector3f(float (&v)[3]);
-void packVectorToRgb(const float (&v)[3], unsigned char*& out);
 
 // ---- Shader programs (shader_programs.cpp) --------------------------------
 // The constants of the vertex program's reflection weight (shaders/v.cg

@@ -1,5 +1,6 @@
 // The water's vertex and fragment programs: compiled once at start-up, bound
 // around the water tiles in every frame that shades them per pixel.
+#include "render/gl_api.h"
 #include "render/render_state.h"
 #include "render/shader_runtime.h"
 
@@ -34,6 +35,18 @@ const char* const parameterNames[parameterCount] = {
     "fresnelPower",   "etaRatio",          "eyePositionW", "lightPosition", "ModelViewProj",
     "modelToWorld",   "normalMapTexCoord", "normalMap",    "normalizeCube", "normalizeCube2",
     "environmentMap", "bottomMap"};
+
+// How the programs read four of their textures, where that shows the same
+// as the textures' own filters and costs less: the fragment program takes
+// only a length from a normalisation cube and refines it with a Newton
+// step, so a blend of four texels buys nothing; it reads the sky at whole
+// levels of detail, so there is no second level to blend; and the bottom at
+// level 0 only, so the mipmaps need not be looked at.
+const ShaderSampling samplings[] = {{"normalizeCube", GL_NEAREST, GL_NEAREST},
+                                    {"normalizeCube2", GL_NEAREST, GL_NEAREST},
+                                    {"environmentMap", GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR},
+                                    {"bottomMap", GL_LINEAR, GL_LINEAR}};
+constexpr int samplingCount = sizeof samplings / sizeof samplings[0];
 
 // Enabled in this order in every frame.
 const ParameterIndex samplerOrder[] = {normalMapIndex, normalizeCubeIndex, normalizeCube2Index,
@@ -78,6 +91,7 @@ void attachTextures() {
 
 void createShaderPrograms() {
     shaderContext = shaderCreateContext();
+    shaderUseSamplings(samplings, samplingCount);
     vertexProgram = makeProgram(shaderVertexStage, vertexProfile, "v.cg", "vert");
     fragmentProgram = makeProgram(shaderFragmentStage, fragmentProfile, "f.cg", "frag");
     programsUsable = vertexProgram != 0 && fragmentProgram != 0;

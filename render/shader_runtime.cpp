@@ -2,6 +2,7 @@
 // whose samplers get their units at the link.
 #include "render/shader_runtime.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,29 +13,11 @@
 
 namespace {
 
-constexpr int maxSamplers = 8; // the water's fragment program has 5
+constexpr int maxSamplers = 8;            // the water's fragment program has 5
+constexpr int maxSamplings = maxSamplers; // at most one for each sampler
 constexpr int uniformNameLength = 64;
 constexpr std::size_t maxSourceBytes = 1 << 20; // a source has a few kilobytes
 constexpr int logLength = 4096;                 // of the compiler's log shown
-
-// How the pair reads four of its textures while it is in use, where that
-// shows the same as the textures' own filters and costs less: the fragment
-// program takes only a length from a normalisation cube and refines it with
-// a Newton step, so a blend of four texels buys nothing; it reads the sky at
-// whole levels of detail, so there is no second level to blend; and the
-// bottom at level 0 only, so the mipmaps need not be looked at. Each gets a
-// sampler object, bound to its unit only while the pair is in use: the
-// textures keep their own filters for the fixed-function pipeline.
-struct Sampling {
-    const char* name;
-    GLint minFilter;
-    GLint magFilter;
-};
-const Sampling samplings[] = {{"normalizeCube", GL_NEAREST, GL_NEAREST},
-                              {"normalizeCube2", GL_NEAREST, GL_NEAREST},
-                              {"environmentMap", GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR},
-                              {"bottomMap", GL_LINEAR, GL_LINEAR}};
-constexpr int samplingCount = sizeof samplings / sizeof samplings[0];
 
 struct Sampler {
     GLint location;
@@ -46,15 +29,15 @@ struct Sampler {
 
 GLuint shaders[2]; // by stage
 std::string fileNames[2];
-const char* const* capturedVaryings = nullptr;
-int capturedVaryingCount = 0;
 GLuint pair = 0; // 0 unless the two linked
 Sampler samplers[maxSamplers];
 int samplerCount = 0;
+const ShaderSampling* samplings = nullptr;
+int samplingCount = 0;
 // The samplings' objects, in their order. They clamp to the edge as every
 // cube map does; all stay 0 where the library has no sampler objects
 // (before OpenGL 3.3).
-GLuint samplingObjects[samplingCount];
+GLuint samplingObjects[maxSamplings];
 
 // One line per failure, then the compiler's log of the object if it has one.
 // Returns the 0 or false that the failing call gives back.
@@ -87,7 +70,7 @@ void makeSamplingObjects() {
     GLint minor = 0;
     glGetIntegerv(GL_MAJOR_VERSION, &major);
     glGetIntegerv(GL_MINOR_VERSION, &minor);
-    if (samplingObjects[0] != 0 || major * 10 + minor < 33)
+    if (samplingCount == 0 || samplingObjects[0] != 0 || major * 10 + minor < 33)
         return;
     glGenSamplers(samplingCount, samplingObjects);
     for (int i = 0; i < samplingCount; ++i) {
@@ -160,6 +143,8 @@ void forgetPair() {
 
 } // namespace
 
+ShaderVaryings shaderCapturedVaryings = {nullptr, 0};
+
 ShaderContext shaderCreateContext() {
     forgetPair();
     glDeleteShader(shaders[0]);
@@ -207,9 +192,9 @@ bool shaderLoadProgram(ShaderProgram program) {
     pair = glCreateProgram();
     glAttachShader(pair, shaders[0]);
     glAttachShader(pair, shaders[1]);
-    if (capturedVaryingCount > 0)
-        glTransformFeedbackVaryings(pair, capturedVaryingCount, capturedVaryings,
-                                    GL_INTERLEAVED_ATTRIBS);
+    if (shaderCapturedVaryings.names != nullptr && shaderCapturedVaryings.count > 0)
+        glTransformFeedbackVaryings(pair, shaderCapturedVaryings.count,
+                                    shaderCapturedVaryings.names, GL_INTERLEAVED_ATTRIBS);
     glLinkProgram(pair);
     GLint linked = GL_FALSE;
     glGetProgramiv(pair, GL_LINK_STATUS, &linked);
@@ -222,9 +207,15 @@ bool shaderLoadProgram(ShaderProgram program) {
     return false;
 }
 
-void shaderCaptureVaryings(const char* const* names, int count) {
-    capturedVaryings = names;
-    capturedVaryingCount = names != nullptr ? count : 0;
+void shaderUseSamplings(const ShaderSampling* table, int count) {
+    if (table == samplings)
+        return;
+    forgetPair();
+    if (samplingObjects[0] != 0)
+        glDeleteSamplers(samplingCount, samplingObjects);
+    samplingObjects[0] = 0;
+    samplings = table;
+    samplingCount = table != nullptr && count > 0 ? std::min(count, maxSamplings) : 0;
 }
 
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {

@@ -26,11 +26,28 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext context, const char* fi
                                            ShaderProfile profile, const char* entry);
 // True while the other stage is awaited, then whether the two link.
 bool shaderLoadProgram(ShaderProgram program);
+// How the pair reads one of its samplers while it is in use, in place of
+// the texture's own filters, which the fixed-function pipeline keeps: through
+// a sampler object that clamps to the edge, bound to the sampler's unit only
+// while the pair is in use. Filters are the rendering library's values.
+struct ShaderSampling {
+    const char* name;
+    int minFilter;
+    int magFilter;
+};
+// The samplings of the pairs linked from now on (none at first); kept, not
+// copied. Their objects are made at the next link, where the library has
+// sampler objects (OpenGL 3.3); another table ends the pair in use.
+void shaderUseSamplings(const ShaderSampling* samplings, int count);
 // The vertex program's outputs that the pairs linked from now on record,
 // interleaved in this order, while transform feedback is active: how a tool
 // reads what the program computes. The names are kept, not copied; none at
-// first, and a new context keeps them.
-void shaderCaptureVaryings(const char* const* names, int count);
+// first, and a new context keeps them. The viewer records none.
+struct ShaderVaryings {
+    const char* const* names;
+    int count;
+};
+extern ShaderVaryings shaderCapturedVaryings;
 // 0 for a name that is no uniform of the pair (a varying, a dropped uniform).
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name);
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture);

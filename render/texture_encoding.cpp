@@ -1,7 +1,6 @@
 // Vectors as bytes: the normal map and the normalisation cube map.
 #include <cmath>
 
-#include "render/render_state.h"
 #include "render/texture_support.h"
 
 void normalizeVector3f(float (&v)[3]) {

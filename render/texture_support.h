@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "image/image.h"
 #include "ocean/ocean_state.h"
 
 // A component v in [-1, 1] becomes the byte v x 127 + 127, truncated.
@@ -14,7 +15,6 @@ constexpr float byteEncodingOffset = 127.0f;
 
 // Cube-map faces in the rendering library's order: +X, -X, +Y, -Y, +Z, -Z.
 constexpr int cubeFaceCount = 6;
-constexpr int rgbBytes = 3;
 
 // ---- The image files read from the working directory ----------------------
 inline constexpr const char* skyImageFile = "cloudy1.jpg";
@@ -49,7 +49,15 @@ std::vector<unsigned char> scalePicture(const unsigned char* pixels, int width, 
 std::vector<unsigned char>
 standInFace(int face, const unsigned char* const (&fitted)[cubeFaceCount], int side);
 
+// ---- Vectors as bytes (texture_encoding.cpp) -------------------------------
+// A zero vector is left as it is.
+void normalizeVector3f(float (&v)[3]);
+// Three bytes at out, which then points past them.
+void packVectorToRgb(const float (&v)[3], unsigned char*& out);
+
 // ---- Normal map (texture_encoding.cpp) ------------------------------------
+// The normals' components are scaled by this before they become bytes.
+constexpr float normalMapScale = 0.4f;
 // One component of a surface normal, scaled by normalMapScale first.
 unsigned char encodeNormalComponent(double component);
 // Texel (row i, column j) from normals[i][j], three bytes each, row 0 first.

@@ -24,25 +24,19 @@ struct DecodedPicture {
     GLenum format;
 };
 
-// The loader's row length is a byte count. A greyscale picture has one byte
-// per pixel: read as RGB it would show a garbled third of itself, so its rows
-// go up as luminance. A file that could not be opened keeps the previous
-// image's shape and has no pixels.
+// A greyscale picture has one byte per pixel: read as RGB it would show a
+// garbled third of itself, so its rows go up as luminance. A file that could
+// not be opened keeps the previous image's shape and has no pixels.
 DecodedPicture decodeJpeg(const char* fileName) {
-    unsigned char* pixels = loadJpegImage(fileName);
-    DecodedPicture picture = {fileName, pixels, jpegRowBytes / rgbBytes, jpegImageHeight, GL_RGB};
-    if (pixels != nullptr && jpegImageComponents == 1) {
-        picture.width = jpegRowBytes;
-        picture.format = GL_LUMINANCE;
-    }
-    return picture;
+    const DecodedImage image = decodeJpegFile(fileName);
+    const bool grey = image.pixels != nullptr && image.components == 1;
+    return DecodedPicture{fileName, image.pixels, image.width, image.height,
+                          static_cast<GLenum>(grey ? GL_LUMINANCE : GL_RGB)};
 }
 
 DecodedPicture decodeDib(const char* fileName) {
-    RgbImage* image = loadDibImage(fileName);
-    if (image == nullptr)
-        return DecodedPicture{fileName, nullptr, 0, 0, GL_RGB};
-    return DecodedPicture{fileName, image->pixels, image->width, image->height, GL_RGB};
+    const DecodedImage image = decodeDibFile(fileName);
+    return DecodedPicture{fileName, image.pixels, image.width, image.height, GL_RGB};
 }
 
 FaceShape shapeOf(const DecodedPicture& picture) {

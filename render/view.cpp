@@ -18,6 +18,10 @@ void unitDirection(double degrees, float (&direction)[2]) {
 
 } // namespace
 
+Vector3d eyePosition(double x, double y) {
+    return Vector3d{x, y + eyeBehindCentre - waterLift, eyeHeight};
+}
+
 void computeViewValues(double eyeX, double eyeY, float viewHeading) {
     shaderEyePosition[0] = static_cast<float>(eyeX);
     float viewAngle = static_cast<float>(viewAngleOffset - viewHeading);

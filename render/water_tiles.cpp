@@ -26,13 +26,14 @@ void buildModelToWorldMatrix() {
     matrixSetTranslation(modelToWorldMatrix, 0.0f, waterLift, 0.0f);
 }
 
-// The eye ends at world (cameraX, cameraY + 7, eyeHeight): the water's lift
-// of 120 is added back after the pull of 127.
+// The eye goes to the origin: the tiles are moved by the water's lift after
+// the pull, and the eye with them.
 void applyWaterView() {
+    const Vector3d eye = eyePosition(cameraX, cameraY);
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
     glRotatef(pitch, 1.0f, 0.0f, 0.0f);
     glRotatef(heading, 0.0f, 0.0f, 1.0f);
-    glTranslated(-cameraX, -cameraY - eyeBehindCentre, -eyeHeight);
+    glTranslated(-eye.x, -(eye.y + waterLift), -eye.z);
     glTranslatef(0.0f, waterLift, 0.0f);
 }
 

@@ -3,23 +3,12 @@
 // PPM, or as a PGM for a greyscale JPEG, top row first.
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "image/image.h"
 
 namespace {
-
-// A decoded picture as the loaders give it: bottom row first, rows packed.
-// The DIB loader's record, if any, is held to be released with the pixels.
-struct DecodedPicture {
-    unsigned char* pixels;
-    RgbImage* record;
-    int32_t width;
-    int32_t height;
-    int32_t components;
-};
 
 bool hasJpegExtension(const char* name) {
     std::string lower(name);
@@ -32,26 +21,9 @@ bool hasJpegExtension(const char* name) {
     return endsWith(".jpg") || endsWith(".jpeg");
 }
 
-// The loader gives grey or RGB: printers' CMYK files come out as RGB.
-bool decodeJpeg(const char* name, DecodedPicture& picture) {
-    unsigned char* pixels = loadJpegImage(name);
-    if (pixels == nullptr)
-        return false;
-    picture = DecodedPicture{pixels, nullptr, jpegRowBytes / jpegImageComponents, jpegImageHeight,
-                             jpegImageComponents};
-    return true;
-}
-
-bool decodeDib(const char* name, DecodedPicture& picture) {
-    RgbImage* image = loadDibImage(name);
-    if (image == nullptr)
-        return false;
-    picture = DecodedPicture{image->pixels, image, image->width, image->height, 3};
-    return true;
-}
-
 // Netpbm stores the top row first: the rows go out in reverse.
-bool writeNetpbm(const char* name, const DecodedPicture& picture) {
+// The JPEG loader gives grey or RGB: printers' CMYK files come out as RGB.
+bool writeNetpbm(const char* name, const DecodedImage& picture) {
     std::FILE* out = std::fopen(name, "wb");
     if (out == nullptr) {
         std::fprintf(stderr, "decode-image: can't create %s\n", name);
@@ -76,11 +48,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: decode-image IN OUT.ppm\n");
         return 2;
     }
-    DecodedPicture picture{};
-    bool decoded =
-        hasJpegExtension(argv[1]) ? decodeJpeg(argv[1], picture) : decodeDib(argv[1], picture);
-    bool written = decoded && writeNetpbm(argv[2], picture);
-    std::free(picture.pixels);
-    std::free(picture.record);
+    DecodedImage picture =
+        hasJpegExtension(argv[1]) ? decodeJpegFile(argv[1]) : decodeDibFile(argv[1]);
+    bool written = picture.pixels != nullptr && writeNetpbm(argv[2], picture);
+    freeDecodedImage(picture);
     return written ? 0 : 1;
 }

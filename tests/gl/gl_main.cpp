@@ -10,9 +10,6 @@ int main(int argc, char** argv) {
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(windowWidth, windowHeight);
-    glutCreateWindow("gl_tests");
+    openWindow("gl_tests", windowWidth, windowHeight);
     return RUN_ALL_TESTS();
 }

@@ -152,6 +152,8 @@ TEST_F(ShaderProgramsTest, TexturesKeepTheirFiltersWhileShadingSamplesThemItsOwn
 }
 
 // The eye at world (cameraX, cameraY + 7, 10), turned by pitch and heading.
+// Typed out here: the tiles' view and the figures place the eye by one
+// function, which this checks.
 std::vector<float> waterModelViewProjection() {
     float modelview[16];
     float projection[16];
@@ -168,12 +170,16 @@ std::vector<float> waterModelViewProjection() {
     return multiplyColumnMajor(projection, modelview);
 }
 
-TEST_F(ShaderProgramsTest, ModelViewProjFollowsTheWaterViewOfEachFrame) {
+// The shader's eye follows the camera's x alone; its height and depth stay.
+TEST_F(ShaderProgramsTest, ModelViewProjAndEyeFollowTheWaterViewOfEachFrame) {
     GLuint program = waterProgram();
     for (float turn : {40.0f, 100.0f, -217.5f}) {
         heading = turn;
         pitch = turn / 10.0f;
+        cameraX = 127.0 + turn;
         displayFrame();
+        EXPECT_EQ(uniformValues(program, "eyePositionW", 3),
+                  std::vector<float>({static_cast<float>(cameraX), 130, -135}));
         std::vector<float> expected = waterModelViewProjection();
         std::vector<float> actual = uniformValues(program, "ModelViewProj", 16);
         for (int i = 0; i < 16; ++i)

@@ -25,12 +25,8 @@ inline void prepareScene() {
     static bool texturesMade = false;
     startSceneAfresh();
     if (!texturesMade) {
-        normalMapTexture = createNormalMapTexture();
-        normalizeCubeTexture = createNormalizeCubeMap();
-        buildSkyDome(skyDomeRadius, skyDome);
-        skyTexture = loadTexture2D("cloudy1.jpg");
-        envCubeTexture = loadEnvironmentCubeMap();
-        bottomCubeTexture = loadBottomCubeMap();
+        makeSkyAndGeneratedTextures();
+        loadCubeMaps();
         texturesMade = true;
     }
     seedRandom(11);

@@ -25,13 +25,6 @@ TEST(ViewValues, HeadingZeroLooksAlongY) {
     EXPECT_NEAR(cullApex[1], 127.0 - 132.0, 1e-4);
 }
 
-TEST(ViewValues, EyePositionFollowsOnlyCameraX) {
-    computeViewValues(-300.5, 99.0, 123.0f);
-    EXPECT_FLOAT_EQ(shaderEyePosition[0], -300.5f);
-    EXPECT_FLOAT_EQ(shaderEyePosition[1], 130.0f);
-    EXPECT_FLOAT_EQ(shaderEyePosition[2], -135.0f);
-}
-
 TEST(Culling, HeadingsBeyondATurnGiveTheSameWedge) {
     for (float h : {0.0f, 40.0f, 90.0f, 180.0f, 275.0f}) {
         computeViewValues(127.0, 127.0, h);

@@ -10,9 +10,12 @@
 
 namespace {
 
-// Toward the shader's light (-600, 600, 194) as seen from the eye at about
-// (127, 130, -135): some 30 degrees up, behind the viewer's start heading.
-constexpr double sunFromEye[3] = {-727.0, 470.0, 329.0};
+// Toward the shader's light as seen from the shader's eye at the start: some
+// 30 degrees up, behind the viewer's start heading.
+constexpr double sunFromEye[3] = {
+    static_cast<double>(shaderLightPosition[0]) - static_cast<double>(shaderEyeStart[0]),
+    static_cast<double>(shaderLightPosition[1]) - static_cast<double>(shaderEyeStart[1]),
+    static_cast<double>(shaderLightPosition[2]) - static_cast<double>(shaderEyeStart[2])};
 constexpr double zenithBlue[3] = {0.16, 0.34, 0.72};
 constexpr double horizonHaze[3] = {0.80, 0.86, 0.92};
 constexpr double sunGlow[3] = {1.0, 0.97, 0.88};

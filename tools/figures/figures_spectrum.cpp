@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double degreesPerRadian = 180.0 / pi;
-
 struct Cell {
     int i;
     int j;

@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr double degreesPerRadian = 180.0 / pi;
-// The turned view: the glint frame's heading (its pitch does not enter the
-// culling).
-constexpr float turnedHeading = 250.0f;
 // Long enough to leave the 8 x 8 block on every side.
 constexpr double edgeLength = 1500.0;
 // Points tried per tile side when asking whether the eye sees any of it.
@@ -32,10 +28,8 @@ Vector3d drawnSurfaceNormal(int i, int j) {
     const Vector3d& p = renderGrid.positions[i][j];
     const Vector3d& px = renderGrid.positions[i + 1][j];
     const Vector3d& py = renderGrid.positions[i][j + 1];
-    const Vector3d tx = {px.x - p.x, px.y - p.y, heightScale * (px.z - p.z)};
-    const Vector3d ty = {py.x - p.x, py.y - p.y, heightScale * (py.z - p.z)};
-    return Vector3d{tx.y * ty.z - tx.z * ty.y, tx.z * ty.x - tx.x * ty.z,
-                    tx.x * ty.y - tx.y * ty.x};
+    return crossProduct({px.x - p.x, px.y - p.y, heightScale * (px.z - p.z)},
+                        {py.x - p.x, py.y - p.y, heightScale * (py.z - p.z)});
 }
 
 // Over the points whose normal the viewer computes (the last row and column
@@ -96,16 +90,15 @@ struct Point {
     double y;
 };
 
-// The view's translations put the eye eyeBehindCentre - waterLift units
-// further along y than the camera, whatever the heading.
-Point eyePosition() {
-    return Point{cameraX, cameraY + eyeBehindCentre - waterLift};
+Point eyeOverSea() {
+    const Vector3d eye = eyePosition(cameraX, cameraY);
+    return Point{eye.x, eye.y};
 }
 
 // Within the 90-degree horizontal field of view around the viewing
 // direction: at most 90 degrees from both edge directions.
 bool eyeSees(Point p) {
-    const Point eye = eyePosition();
+    const Point eye = eyeOverSea();
     const double dx = p.x - eye.x;
     const double dy = p.y - eye.y;
     return leftEdgeDir[0] * dx + leftEdgeDir[1] * dy >= 0.0 &&
@@ -161,10 +154,10 @@ void writeWedgeView(FigureOutput& out, FILE* tiles, FILE* edges, FILE* points, f
     const WedgeCounts counts = writeWedgeTiles(tiles, candidates);
     const Point apex = {cullApex[0], cullApex[1]};
     writeEdges(edges, apex);
-    writeEdges(edges, eyePosition());
+    writeEdges(edges, eyeOverSea());
     writeRow(points, {apex.x, apex.y});
     writeRow(points, {cameraX, cameraY});
-    writeRow(points, {eyePosition().x, eyePosition().y});
+    writeRow(points, {eyeOverSea().x, eyeOverSea().y});
     for (FILE* f : {tiles, edges, points}) {
         writeBlankLine(f);
         writeBlankLine(f);
@@ -196,12 +189,13 @@ void writeWedgeNumbers(FigureOutput& out) {
                               "apex, then the eye's field of view; index per view");
     FILE* points = openNumbers(out, "wedge-points.dat", "Apex, camera, eye (x, y); index per view");
     writeWedgeView(out, tiles, edges, points, heading, "start_view");
-    writeWedgeView(out, tiles, edges, points, turnedHeading, "turned_view");
+    // The glint frame's heading; its pitch does not enter the culling.
+    writeWedgeView(out, tiles, edges, points, seaViews[glintView].heading, "turned_view");
     closeNumbers(tiles, "wedge-tiles.dat");
     closeNumbers(edges, "wedge-edges.dat");
     closeNumbers(points, "wedge-points.dat");
     quoteValue(out, "cull_apex_pull_back", cullApexPullBack);
-    quoteValue(out, "eye_x", eyePosition().x);
-    quoteValue(out, "eye_y", eyePosition().y);
+    quoteValue(out, "eye_x", eyeOverSea().x);
+    quoteValue(out, "eye_y", eyeOverSea().y);
     resetViewerState();
 }

@@ -194,10 +194,7 @@ int main(int argc, char** argv) {
     const FigureFolders& folders = arguments.folders;
     if (!makeFolder(folders.numbersDir) || (!folders.numbersOnly && !makeFolder(folders.pixelsDir)))
         return 1;
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(windowWidth, windowHeight);
-    glutCreateWindow("render-figures");
+    openWindow("render-figures", windowWidth, windowHeight);
     if (!windowIsTheViewers())
         return 1;
     initialiseQuietly();

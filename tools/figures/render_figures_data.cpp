@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -18,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double degreesPerRadian = 180.0 / pi;
 constexpr double fullTurnDegrees = 360.0;
 constexpr unsigned char emptyCell = 255;
 
@@ -48,25 +46,25 @@ RgbPicture fromBottomRowFirst(const unsigned char* pixels, int width, int height
     return picture;
 }
 
-bool decodeJpeg(const char* fileName, RgbPicture& picture) {
-    unsigned char* pixels = loadJpegImage(fileName);
-    const bool colour = pixels != nullptr && jpegImageComponents == rgbBytes;
+// A colour picture, turned top row first; the decoded one is freed.
+bool takeColourPicture(DecodedImage image, RgbPicture& picture) {
+    const bool colour = image.pixels != nullptr && image.components == rgbBytes;
     if (colour)
-        picture = fromBottomRowFirst(pixels, jpegRowBytes / rgbBytes, jpegImageHeight);
-    else
-        std::fprintf(stderr, "render-figures: %s is no colour picture\n", fileName);
-    std::free(pixels);
+        picture = fromBottomRowFirst(image.pixels, image.width, image.height);
+    freeDecodedImage(image);
     return colour;
 }
 
+bool decodeJpeg(const char* fileName, RgbPicture& picture) {
+    if (takeColourPicture(decodeJpegFile(fileName), picture))
+        return true;
+    std::fprintf(stderr, "render-figures: %s is no colour picture\n", fileName);
+    return false;
+}
+
+// The DIB loader says itself what it cannot read.
 bool decodeDib(const char* fileName, RgbPicture& picture) {
-    RgbImage* image = loadDibImage(fileName);
-    if (image == nullptr)
-        return false;
-    picture = fromBottomRowFirst(image->pixels, image->width, image->height);
-    std::free(image->pixels);
-    std::free(image);
-    return true;
+    return takeColourPicture(decodeDibFile(fileName), picture);
 }
 
 // The dome's rings, where their texture coordinate s falls among the

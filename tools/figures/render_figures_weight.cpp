@@ -20,7 +20,6 @@ namespace {
 
 constexpr double angleStepDegrees = 0.1;
 constexpr int angleCount = 901; // 0 to 90 degrees
-constexpr double degreesPerRadian = 180.0 / pi;
 // How far from the eye each ray meets its surface: the weight depends on
 // the ray's direction only.
 constexpr double probeDistance = 10.0;
@@ -204,7 +203,7 @@ void addWeightValues(const std::vector<Sample>& samples, std::string& values) {
 // handed; the programs are then linked anew, recording their outputs.
 bool reflectionWeightFigure(const FigureFolders& folders, std::string& values) {
     drawFixedSeaFrame(seaViews[0], fixedSeaWaveTime);
-    shaderCaptureVaryings(recordedOutputs, sizeof recordedOutputs / sizeof recordedOutputs[0]);
+    shaderCapturedVaryings = {recordedOutputs, sizeof recordedOutputs / sizeof recordedOutputs[0]};
     createShaderPrograms();
     std::vector<Sample> samples;
     if (!shaderProgramsUsable() || !measure(samples))
