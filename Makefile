@@ -4,6 +4,9 @@
 # sources and the images the viewer reads); `make test` builds the tests too.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# The build's own makes run inside this one: without this each would name
+# every folder it enters and leaves.
+MAKEFLAGS += --no-print-directory
 # A private X server for the GL tests (scripts/lib/with_display.sh).
 XVFB := bash $(CURDIR)/scripts/lib/with_display.sh
 # The CI build (CI=true) treats compiler warnings as errors. Elsewhere the
