@@ -10,8 +10,9 @@ namespace {
 // The lone wave runs along x, two index steps out: 64 units long, two
 // whole waves across the patch and 32 lattice points on each.
 constexpr int singleWaveStep = 2;
-// The products lambda a k drawn: plain cosine, sharpened, cusped, looped.
-constexpr double steepnesses[] = {0.0, 0.5, 1.0, 1.3};
+// The products lambda a k drawn: sharpened, cusped, looped. The plain
+// cosine, lambda a k = 0, is the last one's lattice before it moves.
+constexpr double steepnesses[] = {0.5, 1.0, 1.3};
 // A point whose Jacobian is below this is squeezed to less than half its
 // area: where the crests crowd.
 constexpr double crowdedJacobian = 0.5;
