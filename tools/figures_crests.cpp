@@ -120,4 +120,7 @@ void writeCrestNumbers(FigureOutput& out) {
         quoteValue(out, "crest_followed_seconds" + suffix, (track.count - 1) * interval);
     }
     closeNumbers(file, "crest-tracks.dat");
+    // Deep water: d omega / d|k| = sqrt(g / |k|) / 2, half the phase speed.
+    const WaveVector& peak = waveVectors[centreIndex + 2][centreIndex + 2];
+    quoteValue(out, "peak_group_speed", 0.5 * angularFrequency(peak) / peak.kLength);
 }

@@ -42,6 +42,9 @@ void writeSingleWaveNumbers(FigureOutput& out) {
                              "One wave through the viewer's displacement: n, x undisplaced, x "
                              "displaced, height before x 0.1; index per lambda a k");
     quoteValue(out, "single_wave_wavelength", 2.0 * pi / v.kLength);
+    // The displacement is taken from the heights before they are scaled
+    // down: against the drawn surface it is this much stronger.
+    quoteValue(out, "choppiness_against_drawn_heights", choppiness / heightScale);
     int index = 0;
     for (double steepness : steepnesses) {
         const double amplitude = steepness / (choppiness * v.kLength);
@@ -79,5 +82,5 @@ void writeJacobianNumbers(FigureOutput& out) {
     closeNumbers(file, "jacobian.dat");
     quoteValue(out, "jacobian_mean", sum / (gridSize * gridSize));
     quoteValue(out, "crowded_jacobian", crowdedJacobian);
-    quoteValue(out, "jacobian_crowded_share", crowded / static_cast<double>(gridSize * gridSize));
+    quoteValue(out, "jacobian_crowded_points", crowded);
 }

@@ -16,7 +16,7 @@ set key off
 set palette defined (0 '#67001f', 0.25 '#d6604d', 0.5 '#f7f7f7', 0.75 '#4393c3', 1 '#053061')
 set cbrange [0:2]
 set cblabel 'J'
-set title sprintf('J: red where the surface is squeezed (J < %.1f on %.1f%% of the points)', crowded_jacobian, 100 * jacobian_crowded_share)
+set title sprintf('J: red where the surface is squeezed (J < %.1f at %d of the %d points)', crowded_jacobian, jacobian_crowded_points, grid_size**2)
 plot 'numbers/jacobian.dat' matrix using ($2*s):($1*s):3 with image
 @pal_signed
 r = half_range(height_min, height_max)

@@ -9,7 +9,7 @@ weight_one = quoted('reflection_weight_is_one_from_deg')
 head_on = quoted('reflection_weight_head_on')
 water_head_on = quoted('water_reflectance_head_on')
 set title "How much of the mirrored sky the water shows, against the angle of view"
-set xlabel 'angle between the ray from the eye and the vertical (degrees)'
+set xlabel 'θ: the angle between the normal (here the vertical) and the ray back to the eye (degrees)'
 set ylabel 'share of the mirrored sky'
 set xrange [0:90]
 set yrange [0:1.05]
