@@ -212,6 +212,10 @@ void addWeightValues(const std::vector<Sample>& samples, std::string& values) {
     addValue(values, "schlick_at_80_deg", sampleAt(samples, 80.0).schlick);
     addValue(values, "water_reflectance_at_80_deg", sampleAt(samples, 80.0).reflectance);
     addValue(values, "schlick_half_from_deg", angleFrom(samples, &Sample::schlick, 0.5));
+    double largest = 0.0;
+    for (const Sample& s : samples)
+        largest = std::fmax(largest, std::fabs(s.schlick - s.reflectance));
+    addValue(values, "schlick_largest_difference", largest);
 }
 
 } // namespace
