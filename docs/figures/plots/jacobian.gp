@@ -22,6 +22,6 @@ plot 'numbers/jacobian.dat' matrix using ($2*s):($1*s):3 with image
 r = half_range(height_min, height_max)
 set cbrange [-r:r]
 set cblabel 'height (before the x 0.1 height scale)'
-set title 'the heights: the squeezed places lie on the crests'
+set title sprintf('the heights: squeezed places tend to lie on crests (correlation of J and height %.2f)', height_jacobian_correlation)
 plot 'numbers/heights.dat' matrix using ($2*s):($1*s):3 with image
 unset multiplot
