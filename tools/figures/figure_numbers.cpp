@@ -48,9 +48,14 @@ int main(int argc, char** argv) {
     quoteValue(out, "height_scale", heightScale);
     writeSpectrumNumbers(out);
     writeTransformNumbers(out);
+    writeFollowedCellNumbers(out);
     writeCalmStripeNumbers(out);
+    writeCalmStripePrediction(out);
     writeMotionNumbers(out);
+    writeCrestNumbers(out);
+    writeSingleWaveNumbers(out);
     writeChoppinessNumbers(out);
+    writeJacobianNumbers(out);
     writeNormalNumbers(out);
     writeWedgeNumbers(out);
     writeValues(out);

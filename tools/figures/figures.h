@@ -68,3 +68,10 @@ void writeMotionNumbers(FigureOutput& out);     // figures_motion.cpp
 void writeChoppinessNumbers(FigureOutput& out); // figures_motion.cpp
 void writeNormalNumbers(FigureOutput& out);     // figures_view.cpp
 void writeWedgeNumbers(FigureOutput& out);      // figures_view.cpp
+
+// ---- Figures that teach from one wave and one cell -------------------------
+void writeFollowedCellNumbers(FigureOutput& out);  // figures_path.cpp
+void writeCalmStripePrediction(FigureOutput& out); // figures_path.cpp
+void writeCrestNumbers(FigureOutput& out);         // figures_crests.cpp
+void writeSingleWaveNumbers(FigureOutput& out);    // figures_wave.cpp
+void writeJacobianNumbers(FigureOutput& out);      // figures_wave.cpp

@@ -92,6 +92,16 @@ void writeSpectrumNumbers(FigureOutput& out) {
                std::atan2(windVelocityY, windVelocityX) * degreesPerRadian);
     quoteValue(out, "wind_unit_x", windVelocityX / windSpeed);
     quoteValue(out, "wind_unit_y", windVelocityY / windSpeed);
+    // The wind's length scale: waves much longer than 2 pi L are cut, the
+    // undamped spectrum peaks at |k| = 1 / (sqrt 2 L), and the damping
+    // exp(-|k| l) is gentler than exp(-|k|^2 l^2) only below 2 pi l.
+    const double windLength = windSpeed * windSpeed / gravity;
+    quoteValue(out, "gravity", gravity);
+    quoteValue(out, "wind_length_scale", windLength);
+    quoteValue(out, "wind_cut_wavelength", 2.0 * pi * windLength);
+    quoteValue(out, "undamped_peak_wave_number", 1.0 / (std::sqrt(2.0) * windLength));
+    quoteValue(out, "damping_length", dampingLength);
+    quoteValue(out, "damping_crossover_wavelength", 2.0 * pi * dampingLength);
     const Cell peak = strongestCell();
     const int againstI = (gridSize - peak.i) % gridSize;
     const int againstJ = (gridSize - peak.j) % gridSize;

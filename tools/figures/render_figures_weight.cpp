@@ -2,7 +2,8 @@
 // program itself runs over a fan of rays from the eye, each meeting a level
 // surface at another angle from the vertical, with the values the viewer
 // hands it, and transform feedback records what it computes. Beside it the
-// reflectance of real water for unpolarised light.
+// reflectance of real water for unpolarised light and Schlick's
+// approximation of it.
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -42,6 +43,7 @@ struct Sample {
     double angle;       // degrees from the vertical
     double weight;      // the program's
     double reflectance; // real water's
+    double schlick;     // Schlick's approximation of it
 };
 
 // modelToWorld only turns and lifts the tiles: a world vector goes back by
@@ -123,6 +125,13 @@ double waterReflectance(double angle) {
     return (across * across + along * along) / 2.0;
 }
 
+// R0 + (1 - R0)(1 - cos)^5, R0 the head-on reflectance ((n - 1)/(n + 1))^2.
+double schlickReflectance(double angle) {
+    const double index = 1.0 / etaRatio;
+    const double headOn = (index - 1.0) * (index - 1.0) / ((index + 1.0) * (index + 1.0));
+    return headOn + (1.0 - headOn) * std::pow(1.0 - std::cos(angle / degreesPerRadian), 5.0);
+}
+
 double programAngle(const float* record) {
     double facing = 0.0;
     for (int c = 0; c < 3; ++c)
@@ -147,7 +156,8 @@ bool measure(std::vector<Sample>& samples) {
                          angle, programAngle(record));
             return false;
         }
-        samples.push_back({angle, record[weightIndex], waterReflectance(angle)});
+        samples.push_back(
+            {angle, record[weightIndex], waterReflectance(angle), schlickReflectance(angle)});
     }
     return true;
 }
@@ -167,11 +177,13 @@ const Sample& sampleAt(const std::vector<Sample>& samples, double angle) {
 
 bool writeSamples(const std::string& path, const std::vector<Sample>& samples) {
     std::string text = "# The water's reflection weight against the angle from the vertical,\n"
-                       "# as the vertex program computes it, and real water's reflectance.\n"
-                       "# angle_deg weight water_reflectance\n";
+                       "# as the vertex program computes it, real water's reflectance and\n"
+                       "# Schlick's approximation of it.\n"
+                       "# angle_deg weight water_reflectance schlick\n";
     for (const Sample& s : samples) {
-        char line[96];
-        std::snprintf(line, sizeof line, "%.6g %.6g %.6g\n", s.angle, s.weight, s.reflectance);
+        char line[128];
+        std::snprintf(line, sizeof line, "%.6g %.6g %.6g %.6g\n", s.angle, s.weight, s.reflectance,
+                      s.schlick);
         text += line;
     }
     return writeText(path, text);
@@ -195,6 +207,14 @@ void addWeightValues(const std::vector<Sample>& samples, std::string& values) {
              std::isnan(weightOne) ? weightOne : sampleAt(samples, weightOne).reflectance);
     addValue(values, "water_reflectance_half_from_deg",
              angleFrom(samples, &Sample::reflectance, 0.5));
+    addValue(values, "schlick_at_60_deg", sampleAt(samples, 60.0).schlick);
+    addValue(values, "schlick_at_80_deg", sampleAt(samples, 80.0).schlick);
+    addValue(values, "water_reflectance_at_80_deg", sampleAt(samples, 80.0).reflectance);
+    addValue(values, "schlick_half_from_deg", angleFrom(samples, &Sample::schlick, 0.5));
+    double largest = 0.0;
+    for (const Sample& s : samples)
+        largest = std::fmax(largest, std::fabs(s.schlick - s.reflectance));
+    addValue(values, "schlick_largest_difference", largest);
 }
 
 } // namespace

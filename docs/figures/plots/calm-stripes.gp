@@ -36,11 +36,14 @@ set title 'textbook pairing: no stripes (the speckle is the waves interfering)'
 plot 'numbers/calm-stripes-textbook.dat' matrix using ($2*s):($1*s):3 with image
 set size noratio
 set autoscale
-set yrange [0:*]
+# Headroom above the curves for the key.
+set yrange [0:1.35 * top]
 set xlabel 'distance along the wind from (0, 0), (x + y)/√2 (world units)'
 set ylabel 'variance averaged across the wind (world units^2)'
-set key top right
+set key top right box opaque
 set title sprintf("profile along the wind: calm every %.1f units", calm_stripe_period_along_wind)
 plot 'numbers/calm-stripes-profile.dat' using 2:4 with lines ls 1 title "viewer", \
-     '' using 2:5 with lines ls 2 title 'textbook pairing'
+     '' using 2:5 with lines ls 2 title 'textbook pairing', \
+     'numbers/calm-stripes-predicted.dat' using 2:3 with lines ls 5 lc rgb '#1f5f9f' \
+        title "viewer, predicted: S (1 + sin β) + U"
 unset multiplot

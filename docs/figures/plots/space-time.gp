@@ -1,12 +1,15 @@
 # One line of the lattice along the wind over a few hundred steps: the
-# streaks are crests and troughs on their way, their slopes phase speeds.
+# streaks are crests on their way. The highest crests at the start are
+# followed where they really run, beside the strongest wave's phase and
+# group speeds.
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'space-time.png'
-set terminal pngcairo size 1100,760
+set terminal pngcairo size 1100,820
 T = (space_time_steps - 1) * space_time_interval
 D = grid_size * space_time_spacing
-set title sprintf("Heights along the wind (lattice points (n, n)) over %d steps of %.4g s, the fixed sea at running time 0\nlines: slope = phase speed √(g/|k|), for wavelengths %.1f, %.1f and %.1f units", space_time_steps, space_time_interval, marked_wavelength_1, marked_wavelength_2, marked_wavelength_3)
+c = peak_phase_speed
+set title sprintf("Heights along the wind (lattice points (n, n)) over %d steps of %.4g s from the fixed sea\nblack: the three highest crests at the start, followed step by step until each is lost", space_time_steps, space_time_interval)
 set xlabel sprintf('running time (s); the wave time is %g minus this', fixed_sea_wave_time)
 set ylabel 'distance along the wind (world units)'
 set cblabel 'height (world units before the x 0.1 height scale)'
@@ -15,12 +18,12 @@ r = half_range(height_min, height_max)
 set cbrange [-r:r]
 set xrange [0:T]
 set yrange [0:D - space_time_spacing]
-set bmargin 6
-set key at screen 0.45, screen 0.04 center bottom horizontal box opaque
-# Each marked speed drawn both ways from the middle of the line: the spectrum
-# gives the waves against the wind as much energy as those with it.
-mid = D / 2
+set bmargin 9
+set key at screen 0.5, screen 0.015 center bottom horizontal maxcols 2 box opaque width 2
+stats 'numbers/crest-tracks.dat' index 0 every ::0::0 using 2 name 'S' nooutput
+start = S_min
 plot 'numbers/space-time.dat' matrix using ($2*space_time_interval):($1*space_time_spacing):3 with image notitle, \
-     for [n=1:3] '+' using 1:(mid + value(sprintf('marked_phase_speed_%d', n))*$1) with lines ls n+1 \
-        title sprintf('c = %.2f units/s (λ = %.1f)', value(sprintf('marked_phase_speed_%d', n)), value(sprintf('marked_wavelength_%d', n))), \
-     for [n=1:3] '+' using 1:(mid - value(sprintf('marked_phase_speed_%d', n))*$1) with lines ls n+1 notitle
+     for [n=1:3] 'numbers/crest-tracks.dat' index n-1 using 1:2 with lines lc rgb 'black' lw 4 \
+        title sprintf('crest %d, %.2f s: %.2f units/s', n, value(sprintf('crest_followed_seconds_%d', n)), value(sprintf('crest_speed_%d', n))), \
+     [0:T] start + c*x with lines ls 5 lc rgb 'black' lw 2 title sprintf('phase speed c = %.2f (λ = %.1f)', c, peak_wavelength), \
+     [0:T] start + c/2*x with lines ls 5 lc rgb '#1b9e77' lw 2 title sprintf('group speed c/2 = %.2f', c/2)

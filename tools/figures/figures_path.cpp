@@ -1,0 +1,133 @@
+// One coefficient followed from the wind to the heights, and what the
+// viewer's pairing predicts for the whole sea: the calm stripes' profile
+// worked out from the initial spectrum alone, beside the measured one.
+#include <cmath>
+
+#include "tools/figures/figures.h"
+
+namespace {
+
+// The cell followed: against the wind, three steps along the diagonal. The
+// step computes it and mirrors it into (34, 34), the strongest cell along
+// the wind.
+constexpr int followedStep = -3;
+
+double energyOf(const Complex& c) {
+    return c.re * c.re + c.im * c.im;
+}
+
+void clearSpectrum(Complex (&field)[gridSize][gridSize]) {
+    for (auto& row : field)
+        for (Complex& c : row)
+            c = Complex{0.0, 0.0};
+}
+
+// The heights of the cells holding a value alone, through the viewer's
+// transform and checker sign: their largest magnitude and their rms.
+void loneHeights(Complex (&field)[gridSize][gridSize], double& largest, double& rms) {
+    fft2D(field, gridSize, gridSize, -1);
+    largest = 0.0;
+    rms = 0.0;
+    for (int p = 0; p < gridSize; ++p) {
+        for (int q = 0; q < gridSize; ++q) {
+            const double h = checkerSign(p + q) * field[p][q].re;
+            largest = std::fmax(largest, std::fabs(h));
+            rms += h * h;
+        }
+    }
+    rms = std::sqrt(rms / (gridSize * gridSize));
+}
+
+void quoteCell(FigureOutput& out, const std::string& name, int i, int j) {
+    quoteValue(out, name + "_i", i);
+    quoteValue(out, name + "_j", j);
+    quoteValue(out, name + "_kx", waveVectors[i][j].kx);
+    quoteValue(out, name + "_wavelength", 2.0 * pi / waveVectors[i][j].kLength);
+    quoteValue(out, name + "_expected_energy", expectedEnergy(i, j));
+    quoteValue(out, name + "_h0_re", initialSpectrum[i][j].re);
+    quoteValue(out, name + "_h0_im", initialSpectrum[i][j].im);
+}
+
+// Rows 0 .. 31 are mirrored (row 31 into row 32, which the step then
+// computes itself); rows 31 and 32 are the ones whose own waves reach the
+// heights unmirrored.
+bool mirrored(int i) {
+    return i < centreIndex - 1;
+}
+
+} // namespace
+
+void writeFollowedCellNumbers(FigureOutput& out) {
+    const int i = centreIndex + followedStep;
+    const int mi = gridSize - 1 - i;
+    quoteCell(out, "followed", i, i);
+    quoteCell(out, "followed_partner", mi, mi);
+    const double omega = angularFrequency(waveVectors[i][i]);
+    const Complex h =
+        evolvedCoefficient(initialSpectrum[i][i], initialSpectrum[mi][mi], omega, fixedSeaWaveTime);
+    quoteValue(out, "followed_omega", omega);
+    quoteValue(out, "followed_phase", omega * fixedSeaWaveTime);
+    quoteValue(out, "followed_evolved_re", h.re);
+    quoteValue(out, "followed_evolved_im", h.im);
+    quoteValue(out, "followed_evolved_modulus", std::sqrt(energyOf(h)));
+
+    // The viewer's own step must hold the same value and its exchanged copy.
+    evolveSpectrum(fixedSeaWaveTime);
+    quoteValue(out, "followed_step_difference",
+               std::hypot(heightField[i][i].re - h.re, heightField[i][i].im - h.im) +
+                   std::hypot(heightField[mi][mi].re - h.im, heightField[mi][mi].im - h.re));
+
+    static Complex lone[gridSize][gridSize];
+    double largest = 0.0;
+    double rms = 0.0;
+    clearSpectrum(lone);
+    lone[i][i] = h;
+    loneHeights(lone, largest, rms);
+    quoteValue(out, "followed_lone_rms_times_root_two_over_modulus",
+               rms * std::sqrt(2.0) / std::sqrt(energyOf(h)));
+    clearSpectrum(lone);
+    lone[i][i] = h;
+    lone[mi][mi] = Complex{h.im, h.re};
+    loneHeights(lone, largest, rms);
+    quoteValue(out, "followed_pair_height_max", largest);
+}
+
+// The time average of the drawn heights' variance, worked out from the
+// drawn initial spectrum: a mirrored pair with initial coefficients A and B
+// gives (|A|^2 + |B|^2)(1 + sin b), b the phase of Delta across the tile,
+// an unmirrored cell (|A|^2 + |B|^2) / 2 everywhere, a textbook pair
+// 2 (|A|^2 + |B|^2).
+void writeCalmStripePrediction(FigureOutput& out) {
+    double pairs = 0.0;
+    double unmirrored = 0.0;
+    double all = 0.0;
+    for (int i = 0; i <= centreIndex; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            const double both = energyOf(initialSpectrum[i][j]) +
+                                energyOf(initialSpectrum[gridSize - 1 - i][gridSize - 1 - j]);
+            if (mirrored(i))
+                pairs += both;
+            else
+                unmirrored += both / 2.0;
+        }
+    }
+    for (const auto& row : initialSpectrum)
+        for (const Complex& c : row)
+            all += energyOf(c);
+
+    FILE* file = openNumbers(out, "calm-stripes-predicted.dat",
+                             "n = i + j, distance along the wind, predicted variance of the "
+                             "viewer's heights, and of the imaginary part");
+    const double delta = 2.0 * pi / patchLength;
+    for (int n = 0; n < 2 * gridSize - 1; ++n) {
+        const double beta = delta * n * latticeSpacing;
+        writeRow(file, {static_cast<double>(n), n * latticeSpacing / std::sqrt(2.0),
+                        pairs * (1.0 + std::sin(beta)) + unmirrored,
+                        pairs * (1.0 - std::sin(beta)) + unmirrored});
+    }
+    closeNumbers(file, "calm-stripes-predicted.dat");
+    quoteValue(out, "predicted_drawn_variance", pairs + unmirrored);
+    quoteValue(out, "predicted_textbook_variance", 2.0 * all);
+    quoteValue(out, "predicted_drawn_over_textbook", (pairs + unmirrored) / (2.0 * all));
+    quoteValue(out, "predicted_calm_over_mean", unmirrored / (pairs + unmirrored));
+}
