@@ -2,7 +2,8 @@
 // meets, written by libjpeg's own compressor, the starting corpus of the JPEG
 // fuzzer: baseline and progressive, grey, RGB and YCbCr at each common
 // subsampling, CMYK and YCCK with and without Adobe's marker, restarts,
-// arithmetic coding, and the files the loader refuses or cannot finish.
+// arithmetic coding, and the files the loader refuses (too large, too many
+// scans, colours of no known space) or cannot finish.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ enum class Coding { baseline, progressive, arithmetic, arithmeticProgressive, ma
 
 struct Seed {
     const char* name;
-    int inputComponents; // 1 grey, 3 RGB, 4 CMYK
+    int inputComponents; // 1 grey, 2 of no colour space, 3 RGB, 4 CMYK
     J_COLOR_SPACE stored;
     int lumaH, lumaV; // sampling of the first component; the others 1 x 1
     Coding coding;
@@ -54,6 +55,7 @@ const Seed seeds[] = {
     {"ycck-adobe", 4, JCS_YCCK, 2, 2, Coding::baseline, true, 0},
     {"ycck", 4, JCS_YCCK, 1, 1, Coding::progressive, false, 0},
     {"grey-many-scans", 1, JCS_GRAYSCALE, 1, 1, Coding::manyScans, false, 0},
+    {"two-components", 2, JCS_UNKNOWN, 1, 1, Coding::baseline, false, 0},
 };
 
 Bytes patternRow(int y, int components) {
