@@ -75,7 +75,7 @@ SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 \
 # thirds of the compile time of -O2 -g.
 SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOCEAN_SANITIZE=ON -DOCEAN_TESTS=ON \
 	"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG"
-TIMEBOXED := ^(fuzz.dib|e2e.test_soak)$$
+TIMEBOXED := ^(fuzz.dib|fuzz.jpeg|e2e.test_soak)$$
 
 test: test-build
 	@$(MAKE) --no-print-directory -j3 --output-sync=line sanitize timeboxed-tests release-tests
@@ -142,11 +142,13 @@ bench: deps-bench
 clean:
 	rm -rf $(BUILD_DIR)
 
-# The DIB fuzzer for FUZZ_SECONDS (ten minutes unless set) on one core. Its
-# corpus stays in the build folder and grows from run to run; the counts are
-# printed at the end.
+# The DIB and the JPEG fuzzer, one after the other, each for FUZZ_SECONDS (ten
+# minutes unless set) on one core. Their corpora stay in the build folder and
+# grow from run to run; the counts are printed at the end of each.
 FUZZ_SECONDS ?= 600
 fuzz: test-build
-	@DIB_FUZZ_SECONDS=$(FUZZ_SECONDS) bash tests/fuzz/run_dib_fuzz.sh \
-		$(BUILD_DIR)/tests/fuzz/make-dib-seeds $(BUILD_DIR)/tests/fuzz/dib_fuzzer \
-		$(BUILD_DIR)/dib-fuzz-corpus keep
+	@for loader in dib jpeg; do \
+		FUZZ_SECONDS=$(FUZZ_SECONDS) bash tests/fuzz/run_fuzz.sh $$loader \
+			$(BUILD_DIR)/tests/fuzz/make-$$loader-seeds $(BUILD_DIR)/tests/fuzz/$${loader}_fuzzer \
+			$(BUILD_DIR)/$$loader-fuzz-corpus keep || exit 1; \
+	done

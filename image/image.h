@@ -50,6 +50,10 @@ constexpr int jpegMaxScans = 100;
 // then left as it was). A file that is not JPEG data ends the process with a
 // line naming it and the library's message.
 unsigned char* loadJpegImage(const char* fileName);
+// How the process ends after such a line, once the loader has released all
+// it held (jpeg_failure.cpp): status 1. The fuzzer links its own, which ends
+// only the input.
+[[noreturn]] void endAfterUndecodableJpeg();
 
 // ---- DIB (dib_loader.cpp) -------------------------------------------------
 // While on, every loader failure is written as a line captioned "Error" on

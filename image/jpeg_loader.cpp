@@ -29,16 +29,25 @@ constexpr int rgbComponents = 3;
 // The library's standard manager, with the file it decodes: a fatal error
 // names the file on a line of its own before the library's unchanged text.
 // The standard manager comes first, so the library can use it as its own.
+// It also holds what the loader took besides the decompressor, so that all
+// of it is given back before the process ends.
 struct NamingErrorManager {
     jpeg_error_mgr standard;
     const char* fileName;
-    void (*standardExit)(j_common_ptr);
+    std::FILE* file;
+    unsigned char* buffer;
 };
 
+// As the standard manager's exit (message, decompressor destroyed, status 1),
+// with the file named first and everything the loader holds released.
 void exitNamingTheFile(j_common_ptr decoder) {
     auto* manager = reinterpret_cast<NamingErrorManager*>(decoder->err);
     std::fprintf(stderr, jpegDecodeFailureText, manager->fileName);
-    manager->standardExit(decoder);
+    (*decoder->err->output_message)(decoder);
+    jpeg_destroy(decoder);
+    std::free(manager->buffer);
+    std::fclose(manager->file);
+    endAfterUndecodableJpeg();
 }
 
 // A file may carry any number of scans, and the library reads them all
@@ -141,8 +150,8 @@ unsigned char* abandonDecoding(jpeg_decompress_struct& decoder, std::FILE* file)
 
 } // namespace
 
-// The standard error manager ends the process on a fatal decoding error,
-// so every path below that returns has a decoded (or abandoned) image.
+// The error manager ends the process on a fatal decoding error, so every
+// path below that returns has a decoded (or abandoned) image.
 unsigned char* loadJpegImage(const char* fileName) {
     std::FILE* file = openRegularFileStream(fileName);
     if (file == nullptr) {
@@ -153,7 +162,8 @@ unsigned char* loadJpegImage(const char* fileName) {
     NamingErrorManager errorManager;
     decoder.err = jpeg_std_error(&errorManager.standard);
     errorManager.fileName = fileName;
-    errorManager.standardExit = errorManager.standard.error_exit;
+    errorManager.file = file;
+    errorManager.buffer = nullptr;
     errorManager.standard.error_exit = exitNamingTheFile;
     ScanLimit scanLimit = {};
     scanLimit.progress.progress_monitor = abandonPastScanLimit;
@@ -178,6 +188,7 @@ unsigned char* loadJpegImage(const char* fileName) {
         std::fprintf(stderr, jpegOutOfMemoryText, bytes, fileName);
         return abandonDecoding(decoder, file);
     }
+    errorManager.buffer = buffer;
     readRowsBottomFirst(decoder, row, buffer);
     jpeg_finish_decompress(&decoder);
     jpeg_destroy_decompress(&decoder);

@@ -2,11 +2,13 @@
 // from above, through the viewer's own encoding and culling.
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/app_state.h"
 #include "render/render_state.h"
 #include "render/texture_support.h"
 #include "tools/figures/figures.h"
+#include "tools/view_model/view_model.h"
 
 namespace {
 
@@ -14,6 +16,12 @@ namespace {
 constexpr double edgeLength = 1500.0;
 // Points tried per tile side when asking whether the eye sees any of it.
 constexpr int samplesPerSide = 33;
+// The pitches whose wasted tiles the guide tabulates, and their step.
+constexpr int wastedPitchLowest = -30;
+constexpr int wastedPitchHighest = 90;
+constexpr int wastedPitchStep = 15;
+// The quarter turns near which the wedge leaves its sliver.
+constexpr double quarterTurn = 90.0;
 
 double angleBetween(const Vector3d& a, const Vector3d& b) {
     const double dot = a.x * b.x + a.y * b.y + a.z * b.z;
@@ -169,6 +177,85 @@ void writeWedgeView(FigureOutput& out, FILE* tiles, FILE* edges, FILE* points, f
     quoteValue(out, view + "_tiles_drawn_out_of_view", counts.drawnOutOfView);
 }
 
+// ---- The wedge against the eye's whole view, over every heading ------------
+
+// Tiles drawn, tiles in view over a flat sea, and tiles drawn wholly outside
+// it, over every half degree of heading at each pitch.
+void writeWastedTiles(FigureOutput& out) {
+    FILE* file = openNumbers(out, "wasted-tiles.dat",
+                             "pitch; over every half degree of heading: mean tiles drawn, mean "
+                             "tiles in view, mean, least and most tiles drawn wholly out of view");
+    const WaveBounds flat = {0.0, 0.0};
+    for (int p = wastedPitchLowest; p <= wastedPitchHighest; p += wastedPitchStep) {
+        double drawn = 0.0, inView = 0.0, wasted = 0.0;
+        int least = tilesPerSide * tilesPerSide, most = 0;
+        for (int step = 0; step < sweptHeadingSteps; ++step) {
+            const ViewCulling c = cullingInView(step * sweptHeadingStep, p, flat);
+            drawn += c.drawn;
+            inView += c.inView;
+            wasted += c.drawnOutOfView;
+            least = std::min(least, c.drawnOutOfView);
+            most = std::max(most, c.drawnOutOfView);
+        }
+        const double mean = 1.0 / sweptHeadingSteps;
+        const double row[] = {static_cast<double>(p),
+                              std::round(drawn * mean * 10) / 10,
+                              std::round(inView * mean * 10) / 10,
+                              std::round(wasted * mean * 10) / 10,
+                              static_cast<double>(least),
+                              static_cast<double>(most)};
+        writeRow(file, row, 6);
+        const std::string key =
+            "wasted_pitch_" + std::to_string(p < 0 ? -p : p) + (p < 0 ? "_up" : "") + "_";
+        quoteValue(out, key + "drawn_mean", row[1]);
+        quoteValue(out, key + "in_view_mean", row[2]);
+        quoteValue(out, key + "out_of_view_mean", row[3]);
+        quoteValue(out, key + "out_of_view_least", least);
+        quoteValue(out, key + "out_of_view_most", most);
+    }
+    closeNumbers(file, "wasted-tiles.dat");
+}
+
+// The culled tiles in view over a flat sea, over every view the input allows;
+// where and at what pitches those of a pixel or more lie.
+void quoteSliver(FigureOutput& out) {
+    const WaveBounds flat = {0.0, 0.0};
+    int views = 0, sliverViews = 0, sliverTiles = 0, pixelViews = 0;
+    double largest = 0.0, largestHeading = 0.0, largestPitch = 0.0, offQuarter = 0.0;
+    double lowestPitch = quarterTurn, highestPitch = -quarterTurn;
+    for (int step = 0; step < sweptHeadingSteps; ++step) {
+        const double h = step * sweptHeadingStep;
+        for (double p : sweptPitches()) {
+            const ViewCulling c = cullingInView(static_cast<float>(h), p, flat);
+            ++views;
+            sliverViews += c.missing > 0 ? 1 : 0;
+            sliverTiles += c.missing;
+            if (c.largestMissingPixels < 1.0)
+                continue;
+            ++pixelViews;
+            offQuarter =
+                std::max(offQuarter, std::fabs(h - quarterTurn * std::round(h / quarterTurn)));
+            lowestPitch = std::min(lowestPitch, p);
+            highestPitch = std::max(highestPitch, p);
+            if (c.largestMissingPixels > largest) {
+                largest = c.largestMissingPixels;
+                largestHeading = h;
+                largestPitch = p;
+            }
+        }
+    }
+    quoteValue(out, "sweep_views", views);
+    quoteValue(out, "sliver_views", sliverViews);
+    quoteValue(out, "sliver_tiles", sliverTiles);
+    quoteValue(out, "sliver_pixel_views", pixelViews);
+    quoteValue(out, "sliver_pixel_heading_off_quarter_turn_most", offQuarter);
+    quoteValue(out, "sliver_pixel_pitch_lowest", lowestPitch);
+    quoteValue(out, "sliver_pixel_pitch_highest", highestPitch);
+    quoteValue(out, "sliver_largest_pixels", std::round(largest * 10) / 10);
+    quoteValue(out, "sliver_largest_heading", largestHeading);
+    quoteValue(out, "sliver_largest_pitch", largestPitch);
+}
+
 } // namespace
 
 void writeNormalNumbers(FigureOutput& out) {
@@ -197,5 +284,7 @@ void writeWedgeNumbers(FigureOutput& out) {
     quoteValue(out, "cull_apex_pull_back", cullApexPullBack);
     quoteValue(out, "eye_x", eyeOverSea().x);
     quoteValue(out, "eye_y", eyeOverSea().y);
+    writeWastedTiles(out);
+    quoteSliver(out);
     resetViewerState();
 }
