@@ -59,12 +59,14 @@ check: test-build
 	@$(BUILD_DIR)/tests/unit_tests --gtest_brief=1
 	@cd $(BUILD_DIR)/data && $(XVFB) ../tests/gl_tests --gtest_brief=1
 
-# The tests run three ways: the unit and GL tests and one end-to-end run of
-# the viewer in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+# The tests run three ways: the unit and GL tests, the figures' checks and one
+# end-to-end run of the viewer in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer;
 # each test binary in shuffled orders; then every test of the Release build,
 # each in a process of its own. Once the Release build is made, three streams
-# run side by side: the sanitized build and its tests; the one-minute fuzzing
-# run and soak, which take their minute whatever runs beside them; and the
+# run side by side: the sanitized build and its tests; the fuzzers' half
+# minutes, one after the other, and the one-minute soak, which take their
+# time whatever runs beside them; and the
 # other Release tests, the end-to-end ones two at a time, each on an X
 # server of its own.
 SANITIZE_DIR := $(BUILD_DIR)/sanitize
