@@ -162,13 +162,26 @@ bool measure(std::vector<Sample>& samples) {
     return true;
 }
 
-// The first angle from which the value stays at least the threshold; not a
+// The angle from which the value stays at least the threshold, between
+// samples rather than rounded up to the next one. The value may be clamped
+// at the threshold from there on, so the crossing is found on the line
+// through the last two samples below it, extended up to the threshold. Not a
 // number when it ends below.
 double angleFrom(const std::vector<Sample>& samples, double Sample::*value, double threshold) {
-    double from = std::nan("");
-    for (auto s = samples.rbegin(); s != samples.rend() && (*s).*value >= threshold; ++s)
-        from = s->angle;
-    return from;
+    auto below = samples.rbegin();
+    while (below != samples.rend() && (*below).*value >= threshold)
+        ++below;
+    if (below == samples.rbegin())
+        return std::nan("");
+    const Sample& next = *(below - 1);
+    if (below == samples.rend() || below + 1 == samples.rend())
+        return next.angle;
+    const Sample& last = *below;
+    const Sample& before = *(below + 1);
+    const double slope = (last.*value - before.*value) / (last.angle - before.angle);
+    if (slope <= 0.0)
+        return next.angle;
+    return std::fmin(last.angle + (threshold - last.*value) / slope, next.angle);
 }
 
 const Sample& sampleAt(const std::vector<Sample>& samples, double angle) {
@@ -204,7 +217,7 @@ void addWeightValues(const std::vector<Sample>& samples, std::string& values) {
     addValue(values, "water_reflectance_at_45_deg", sampleAt(samples, 45.0).reflectance);
     addValue(values, "water_reflectance_at_60_deg", sampleAt(samples, 60.0).reflectance);
     addValue(values, "water_reflectance_where_weight_is_one",
-             std::isnan(weightOne) ? weightOne : sampleAt(samples, weightOne).reflectance);
+             std::isnan(weightOne) ? weightOne : waterReflectance(weightOne));
     addValue(values, "water_reflectance_half_from_deg",
              angleFrom(samples, &Sample::reflectance, 0.5));
     addValue(values, "schlick_at_60_deg", sampleAt(samples, 60.0).schlick);

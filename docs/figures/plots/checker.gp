@@ -18,6 +18,6 @@ set yrange [-1:patch_length - 1]
 set key off
 set title 'as the transform leaves it: the centred indexing flips every other sign'
 plot 'numbers/raw-transform.dat' matrix using ($2*lattice_spacing):($1*lattice_spacing):3 with image
-set title 'times (-1)^{i+j}: the heights'
+set title 'times (-1)^{p+q}: the heights'
 plot 'numbers/heights.dat' matrix using ($2*lattice_spacing):($1*lattice_spacing):3 with image
 unset multiplot

@@ -22,8 +22,15 @@ set bmargin 9
 set key at screen 0.5, screen 0.015 center bottom horizontal maxcols 2 box opaque width 2
 stats 'numbers/crest-tracks.dat' index 0 every ::0::0 using 2 name 'S' nooutput
 start = S_min
+# Each track numbered just past its end, as the key numbers them.
+do for [n=1:3] {
+    stats 'numbers/crest-tracks.dat' index n-1 using 1 name 'F' nooutput
+    last = F_records - 1
+    stats 'numbers/crest-tracks.dat' index n-1 every ::last::last using 2 name 'E' nooutput
+    set label n sprintf('%d', n) at F_max + 0.12, E_min left front tc rgb 'black' font ',14'
+}
 plot 'numbers/space-time.dat' matrix using ($2*space_time_interval):($1*space_time_spacing):3 with image notitle, \
      for [n=1:3] 'numbers/crest-tracks.dat' index n-1 using 1:2 with lines lc rgb 'black' lw 4 \
         title sprintf('crest %d, %.2f s: %.2f units/s', n, value(sprintf('crest_followed_seconds_%d', n)), value(sprintf('crest_speed_%d', n))), \
-     [0:T] start + c*x with lines ls 5 lc rgb 'black' lw 2 title sprintf('phase speed c = %.2f (λ = %.1f)', c, peak_wavelength), \
+     [0:T] start + c*x with lines ls 5 lc rgb 'black' lw 2 title sprintf('phase speed c = %.2f (wavelength %.1f)', c, peak_wavelength), \
      [0:T] start + c/2*x with lines ls 5 lc rgb '#1b9e77' lw 2 title sprintf('group speed c/2 = %.2f', c/2)
