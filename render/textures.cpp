@@ -14,43 +14,21 @@ namespace {
 // a dull sky colour that keeps the cube map complete.
 const unsigned char neutralFaceColour[rgbBytes] = {128, 140, 160};
 
-// A decoded picture: pixels in the given format (GL_RGB, or GL_LUMINANCE for
-// a greyscale JPEG), or none when the file could not be read.
-struct DecodedPicture {
-    const char* fileName;
-    const unsigned char* pixels;
-    GLsizei width;
-    GLsizei height;
-    GLenum format;
-};
-
-// A greyscale picture has one byte per pixel: read as RGB it would show a
+// A greyscale JPEG has one byte per pixel: read as RGB it would show a
 // garbled third of itself, so its rows go up as luminance. A file that could
 // not be opened keeps the previous image's shape and has no pixels.
-DecodedPicture decodeJpeg(const char* fileName) {
-    const DecodedImage image = decodeJpegFile(fileName);
-    const bool grey = image.pixels != nullptr && image.components == 1;
-    return DecodedPicture{fileName, image.pixels, image.width, image.height,
-                          static_cast<GLenum>(grey ? GL_LUMINANCE : GL_RGB)};
+GLenum pixelFormat(const DecodedImage& image) {
+    return image.pixels != nullptr && image.components == 1 ? GL_LUMINANCE : GL_RGB;
 }
 
-DecodedPicture decodeDib(const char* fileName) {
-    const DecodedImage image = decodeDibFile(fileName);
-    return DecodedPicture{fileName, image.pixels, image.width, image.height, GL_RGB};
-}
-
-FaceShape shapeOf(const DecodedPicture& picture) {
-    if (picture.pixels == nullptr)
+FaceShape shapeOf(const DecodedImage& image) {
+    if (image.pixels == nullptr)
         return FaceShape{0, 0};
-    return FaceShape{picture.width, picture.height};
+    return FaceShape{image.width, image.height};
 }
 
-int channelsOf(GLenum format) {
-    return format == GL_LUMINANCE ? 1 : rgbBytes;
-}
-
-void uploadPicture(GLenum target, const DecodedPicture& picture) {
-    uploadTightRows(target, GL_RGB, picture.width, picture.height, picture.format, picture.pixels);
+void uploadImage(GLenum target, const DecodedImage& image) {
+    uploadTightRows(target, GL_RGB, image.width, image.height, pixelFormat(image), image.pixels);
 }
 
 // Reflection-map coordinates are set up with the cube map, as the water sets
@@ -91,28 +69,27 @@ void uploadNeutralFace(GLenum target, int side) {
 // of another shape is scaled, not cropped, so all of it is still seen, and
 // says so once; the copy is kept in scaled. A picture that could not be read
 // comes back as it went, without pixels.
-DecodedPicture fitFace(const DecodedPicture& picture, int side, bool report,
-                       std::vector<unsigned char>& scaled) {
-    if (picture.pixels == nullptr || (picture.width == side && picture.height == side))
-        return picture;
-    scaled = scalePicture(picture.pixels, picture.width, picture.height, channelsOf(picture.format),
-                          side, side);
+DecodedImage fitFace(const DecodedImage& image, const char* fileName, int side, bool report,
+                     std::vector<unsigned char>& scaled) {
+    if (image.pixels == nullptr || (image.width == side && image.height == side))
+        return image;
+    scaled = scalePicture(image.pixels, image.width, image.height, image.components, side, side);
     if (report) {
         std::fprintf(stderr,
                      "%s: %d x %d picture scaled to %d x %d, the size of its cube map's faces\n",
-                     picture.fileName, picture.width, picture.height, side, side);
+                     fileName, image.width, image.height, side, side);
         std::fflush(stderr);
     }
-    return DecodedPicture{picture.fileName, scaled.data(), side, side, picture.format};
+    return DecodedImage{scaled.data(), side, side, image.components, nullptr};
 }
 
 } // namespace
 
 unsigned int loadTexture2D(const char* fileName) {
-    DecodedPicture picture = decodeJpeg(fileName);
+    const DecodedImage image = decodeJpegFile(fileName);
     glEnable(GL_TEXTURE_2D);
     GLuint name = makeTexture(GL_TEXTURE_2D, GL_LINEAR, GL_LINEAR, GL_REPEAT);
-    uploadPicture(GL_TEXTURE_2D, picture);
+    uploadImage(GL_TEXTURE_2D, image);
     return name;
 }
 
@@ -120,22 +97,22 @@ unsigned int loadTexture2D(const char* fileName) {
 // could not be read (its loader has said so) is stood in for by the others.
 unsigned int loadEnvironmentCubeMap() {
     GLuint name = beginCubeMap();
-    DecodedPicture faces[cubeFaceCount];
+    DecodedImage faces[cubeFaceCount];
     FaceShape shapes[cubeFaceCount];
     for (int face = 0; face < cubeFaceCount; ++face) {
-        faces[face] = decodeDib(environmentFaceFiles[face]);
+        faces[face] = decodeDibFile(environmentFaceFiles[face]);
         shapes[face] = shapeOf(faces[face]);
     }
     const int side = commonCubeFaceSize(shapes, cubeFaceCount, largestCubeFace());
     std::vector<unsigned char> scaled[cubeFaceCount];
     const unsigned char* fitted[cubeFaceCount];
     for (int face = 0; face < cubeFaceCount; ++face) {
-        faces[face] = fitFace(faces[face], side, true, scaled[face]);
+        faces[face] = fitFace(faces[face], environmentFaceFiles[face], side, true, scaled[face]);
         fitted[face] = faces[face].pixels;
     }
     for (int face = 0; face < cubeFaceCount; ++face) {
         if (fitted[face] != nullptr) {
-            uploadPicture(faceTarget(face), faces[face]);
+            uploadImage(faceTarget(face), faces[face]);
             continue;
         }
         std::vector<unsigned char> standIn = standInFace(face, fitted, side);
@@ -154,17 +131,17 @@ unsigned int loadBottomCubeMap() {
     GLuint name = beginCubeMap();
     int side = 0;
     for (int face = 0; face < cubeFaceCount; ++face) {
-        DecodedPicture picture = decodeJpeg(bottomImageFile);
+        DecodedImage image = decodeJpegFile(bottomImageFile);
         if (face == 0) {
-            FaceShape shape = shapeOf(picture);
+            FaceShape shape = shapeOf(image);
             side = commonCubeFaceSize(&shape, 1, largestCubeFace());
         }
         std::vector<unsigned char> scaled;
-        picture = fitFace(picture, side, face == 0, scaled);
-        if (picture.pixels == nullptr)
+        image = fitFace(image, bottomImageFile, side, face == 0, scaled);
+        if (image.pixels == nullptr)
             uploadNeutralFace(faceTarget(face), side);
         else
-            uploadPicture(faceTarget(face), picture);
+            uploadImage(faceTarget(face), image);
     }
     endCubeMap();
     return name;
