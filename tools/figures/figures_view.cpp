@@ -286,5 +286,12 @@ void writeWedgeNumbers(FigureOutput& out) {
     quoteValue(out, "eye_y", eyeOverSea().y);
     writeWastedTiles(out);
     quoteSliver(out);
+    const WaveBounds bounds = waveBounds();
+    quoteValue(out, "wave_bound_seeds", waveBoundSeeds);
+    quoteValue(out, "wave_bound_height", bounds.height);
+    quoteValue(out, "wave_bound_shift", bounds.shift);
+    // The bounds leave another seed's spectrum behind; the fixed sea's again.
+    seedRandom(fixedSeaSeed);
+    initWaveSpectrum();
     resetViewerState();
 }

@@ -10,8 +10,7 @@
 namespace {
 
 constexpr double radiansPerDegree = pi / 180.0;
-// Seeds tried beside the fixed sea's, a day of the viewer's clock apart.
-constexpr unsigned boundSeeds = 16;
+// The seeds tried beside the fixed sea's lie a day of the viewer's clock apart.
 constexpr unsigned secondsPerDay = 86400;
 constexpr int pitchStep = 5;
 constexpr double pitchClamp = 89.0; // where the input puts a pitch past 90
@@ -123,7 +122,7 @@ double screenPixels(const ViewPolygon& polygon, const EyeView& view) {
 
 WaveBounds waveBounds() {
     double largest = largestHeightOfSea(fixedSeaSeed);
-    for (unsigned day = 1; day <= boundSeeds; ++day)
+    for (unsigned day = 1; day <= waveBoundSeeds; ++day)
         largest = std::max(largest, largestHeightOfSea(day * secondsPerDay));
     return {heightScale * largest, choppiness * largest};
 }

@@ -46,7 +46,9 @@ struct WaveBounds {
     double height;
     double shift;
 };
-// Over the fixed sea and a run of seeds; leaves the last seed's spectrum.
+// Over the fixed sea and this many seeds beside it; leaves the last seed's
+// spectrum.
+constexpr unsigned waveBoundSeeds = 16;
 WaveBounds waveBounds();
 
 // The real culling of one view beside the model's verdict on each candidate.
