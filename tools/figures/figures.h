@@ -10,7 +10,7 @@
 
 #include "ocean/ocean_state.h"
 
-// ---- Output (figures_output.cpp) ------------------------------------------
+// ---- Output (numbers_files.cpp) --------------------------------------------
 struct QuotedValue {
     std::string key; // lower_snake_case, a valid gnuplot variable name
     double value;

@@ -17,7 +17,7 @@
 #include "app/app_state.h"
 #include "render/render_state.h"
 #include "render/texture_support.h"
-#include "tools/figures/figure_output.h"
+#include "tools/figures/number_text.h"
 #include "tools/figures/render_figures.h"
 #include "tools/pictures/rgb_picture.h"
 

@@ -20,7 +20,7 @@ struct FigureFolders {
 };
 
 // ---- Output (render_figures.cpp) -------------------------------------------
-// The quoted values, one "key = value" line each (figure_output.h).
+// The quoted values, one "key = value" line each (number_text.h).
 void addValue(std::string& values, const char* key, double value);
 // Each returns false, with a line on standard error, when the file cannot be
 // written.

@@ -1,8 +1,8 @@
 // The numbers files of figure-numbers, in the format both figure tools share.
 #include <cstdlib>
 
-#include "tools/figures/figure_output.h"
 #include "tools/figures/figures.h"
+#include "tools/figures/number_text.h"
 
 namespace {
 

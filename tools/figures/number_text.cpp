@@ -1,5 +1,5 @@
 // Plain-text numbers for both figure tools.
-#include "tools/figures/figure_output.h"
+#include "tools/figures/number_text.h"
 
 #include <cmath>
 #include <cstdio>
