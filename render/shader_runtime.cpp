@@ -208,14 +208,8 @@ bool shaderLoadProgram(ShaderProgram program) {
 }
 
 void shaderUseSamplings(const ShaderSampling* table, int count) {
-    if (table == samplings)
-        return;
-    forgetPair();
-    if (samplingObjects[0] != 0)
-        glDeleteSamplers(samplingCount, samplingObjects);
-    samplingObjects[0] = 0;
     samplings = table;
-    samplingCount = table != nullptr && count > 0 ? std::min(count, maxSamplings) : 0;
+    samplingCount = table != nullptr ? std::min(count, maxSamplings) : 0;
 }
 
 ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {

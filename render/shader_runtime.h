@@ -36,8 +36,8 @@ struct ShaderSampling {
     int magFilter;
 };
 // The samplings of the pairs linked from now on (none at first); kept, not
-// copied. Their objects are made at the next link, where the library has
-// sampler objects (OpenGL 3.3); another table ends the pair in use.
+// copied, and given once: their objects are made at the next link, where the
+// library has sampler objects (OpenGL 3.3), and kept for the later ones.
 void shaderUseSamplings(const ShaderSampling* samplings, int count);
 // The vertex program's outputs that the pairs linked from now on record,
 // interleaved in this order, while transform feedback is active: how a tool

@@ -93,20 +93,15 @@ void writeNormalMap(FigureOutput& out) {
 
 // ---- The wedge -------------------------------------------------------------
 
-struct Point {
-    double x;
-    double y;
-};
-
-Point eyeOverSea() {
+Point2d eyeOverSea() {
     const Vector3d eye = eyePosition(cameraX, cameraY);
-    return Point{eye.x, eye.y};
+    return Point2d{eye.x, eye.y};
 }
 
 // Within the 90-degree horizontal field of view around the viewing
 // direction: at most 90 degrees from both edge directions.
-bool eyeSees(Point p) {
-    const Point eye = eyeOverSea();
+bool eyeSees(Point2d p) {
+    const Point2d eye = eyeOverSea();
     const double dx = p.x - eye.x;
     const double dy = p.y - eye.y;
     return leftEdgeDir[0] * dx + leftEdgeDir[1] * dy >= 0.0 &&
@@ -116,8 +111,8 @@ bool eyeSees(Point p) {
 bool eyeSeesTile(int tx, int ty) {
     for (int a = 0; a < samplesPerSide; ++a)
         for (int b = 0; b < samplesPerSide; ++b)
-            if (eyeSees(Point{(tx + a / (samplesPerSide - 1.0)) * patchLength,
-                              (ty + b / (samplesPerSide - 1.0)) * patchLength}))
+            if (eyeSees(Point2d{(tx + a / (samplesPerSide - 1.0)) * patchLength,
+                                (ty + b / (samplesPerSide - 1.0)) * patchLength}))
                 return true;
     return false;
 }
@@ -145,7 +140,7 @@ WedgeCounts writeWedgeTiles(FILE* file, const CandidateTiles& candidates) {
     return counts;
 }
 
-void writeEdges(FILE* file, Point from) {
+void writeEdges(FILE* file, Point2d from) {
     for (const float* edge : {leftEdgeDir, rightEdgeDir}) {
         writeRow(file, {from.x, from.y});
         writeRow(file, {from.x + edgeLength * edge[0], from.y + edgeLength * edge[1]});
@@ -160,7 +155,7 @@ void writeWedgeView(FigureOutput& out, FILE* tiles, FILE* edges, FILE* points, f
     const CandidateTiles candidates =
         cullCandidateTiles(tileIndexOf(cameraX), tileIndexOf(cameraY));
     const WedgeCounts counts = writeWedgeTiles(tiles, candidates);
-    const Point apex = {cullApex[0], cullApex[1]};
+    const Point2d apex = {cullApex[0], cullApex[1]};
     writeEdges(edges, apex);
     writeEdges(edges, eyeOverSea());
     writeRow(points, {apex.x, apex.y});

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double radiansPerDegree = pi / 180.0;
 // The seeds tried beside the fixed sea's lie a day of the viewer's clock apart.
 constexpr unsigned secondsPerDay = 86400;
 constexpr int pitchStep = 5;
@@ -54,14 +53,14 @@ bool reachesView(const ViewPolygon& polygon, const EyeView& view) {
 // +y, 90 along +x), then tips it by the pitch (positive looks down); the
 // projection spans 90 degrees across and the window's aspect sets its height.
 EyeView eyeViewAt(float heading, double pitch) {
-    const double h = heading * radiansPerDegree;
-    const double p = pitch * radiansPerDegree;
+    const double h = heading / degreesPerRadian;
+    const double p = pitch / degreesPerRadian;
     EyeView v;
     v.eye = {cameraX, cameraY + eyeBehindCentre - waterLift, eyeHeight};
     v.forward = {std::sin(h) * std::cos(p), std::cos(h) * std::cos(p), -std::sin(p)};
     v.right = {std::cos(h), -std::sin(h), 0.0};
     v.up = {std::sin(h) * std::sin(p), std::cos(h) * std::sin(p), std::cos(p)};
-    v.tanHalfWidth = std::tan(horizontalFieldOfView / 2.0 * radiansPerDegree);
+    v.tanHalfWidth = std::tan(horizontalFieldOfView / 2.0 / degreesPerRadian);
     v.tanHalfHeight = v.tanHalfWidth * windowHeight / windowWidth;
     const Vector3d f = v.forward;
     v.planes[0] = {f, nearPlane};
