@@ -84,8 +84,8 @@ echo "the sky moved by $shift pixels after dragging 80 pixels right"
 
 # Any button turns the view from where it went down, however far away the
 # drag before it ended: the same 80 pixels right with the left, middle and
-# right button, each begun 480 or 600 pixels left of where the last drag ended and
-# undone by a left drag, end at one heading, 10 degrees right of before.
+# right button, each begun 480 or 600 pixels left of where the last drag
+# ended and undone by a left drag, end at one heading, 10 degrees right.
 for button in 1 2 3; do
     drag 200 300 280 300 "$button"
     screenshot "$WORK/button-$button.xwd"
