@@ -158,23 +158,16 @@ TEST(SimulationStep, DependsOnlyOnTheTime) {
         }
 }
 
-// The address space capped at what the process holds and the heap's free
-// room used up, the chunks kept for reuse by size among it: the next request
-// for memory fails, whatever its size.
-// Chained through their first bytes and kept here: blocks that nothing held
-// could be optimised away with the requests that made them.
+// Blocks chained through their first bytes and kept here: blocks that
+// nothing held could be optimised away with the requests that made them.
 void* volatile heldBlocks = nullptr;
 
+// No new address space, and the heap's free room used up, down to the chunks
+// kept for reuse by size: the next request for memory fails, whatever its size.
 void exhaustMemory() {
     rlimit cap{};
     getrlimit(RLIMIT_AS, &cap);
-    long pages = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld", &pages) != 1)
-            pages = 0;
-        std::fclose(statm);
-    }
-    cap.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+    cap.rlim_cur = 0;
     setrlimit(RLIMIT_AS, &cap);
     for (std::size_t bytes = std::size_t{1} << 20; bytes >= 8;
          bytes = bytes > 1024 ? bytes / 2 : bytes - 8)
