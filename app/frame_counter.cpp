@@ -8,8 +8,8 @@ char statsText[statsTextSize] = "";
 
 // The published figure is the raw count of frames since the last publication,
 // not divided by the elapsed time: the span is one second or a little more.
-// A clock set back gives a negative span and publishes nothing until it has
-// passed the last publication by a second again.
+// A reading earlier than the last publication, which the steady clock never
+// gives, would publish nothing until it had passed that one by a second.
 void countFrame(double now) {
     ++framesCounted;
     double elapsed = now - lastPublishTime;

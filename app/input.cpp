@@ -27,9 +27,10 @@ void onKeyboard(unsigned char key, int, int) {
 
 void onSpecialKey(int, int, int) {}
 
-void onMouse(int button, int state, int x, int y) {
-    if (button != leftButton)
-        return;
+// The toolkit reports motion while any button is held, so any button's press
+// records where its drag starts: a drag never jumps by the distance the
+// pointer moved since an earlier one.
+void onMouse(int, int state, int x, int y) {
     if (state == buttonDown) {
         lastPointerX = static_cast<float>(x);
         lastPointerY = static_cast<float>(y);

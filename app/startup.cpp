@@ -28,7 +28,9 @@ void initialise() {
     // The wave clock starts here: the cube maps and the shader compilation
     // below already count as elapsed wave time.
     startTime = clockSeconds();
-    std::printf("%s", reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
+    // A context may have no extension string to give: nothing is printed then.
+    if (const GLubyte* extensions = glGetString(GL_EXTENSIONS))
+        std::printf("%s", reinterpret_cast<const char*>(extensions));
     loadCubeMaps();
     createShaderPrograms();
 }

@@ -135,11 +135,11 @@ bool checkPowerOfTwo(int n, int& m, int& twoToM) {
     return twoToM == n;
 }
 
-// A refused length fails before its pass takes scratch. A row extent beyond
-// the 64-element rows is refused before anything is touched: the first pass
-// would otherwise read and write past the end of each row.
-bool fft2D(Complex data[][gridSize], int nx, int ny, int direction) {
-    if (ny > gridSize)
+// A refused length fails before its pass takes scratch. An extent beyond the
+// operand's 64 rows or 64-element rows is refused before anything is touched:
+// a pass would otherwise read and write past the end of the array.
+bool fft2D(Complex (&data)[gridSize][gridSize], int nx, int ny, int direction) {
+    if (nx > gridSize || ny > gridSize)
         return false;
     // First pass along the first index: one column per second index j.
     int mx = 0;

@@ -83,9 +83,9 @@ extern RenderGrid renderGrid;
 int fft1D(int direction, int m, double* re, double* im);
 // True for the powers of two from 4 upward; always writes m and twoToM.
 bool checkPowerOfTwo(int n, int& m, int& twoToM);
-// Two-dimensional transform over rows of 64 elements; false when a size is
-// refused or scratch memory cannot be obtained.
-bool fft2D(Complex data[][gridSize], int nx, int ny, int direction);
+// Two-dimensional transform of the first nx rows and ny columns of a 64 x 64
+// operand; false when a size is refused or scratch memory cannot be obtained.
+bool fft2D(Complex (&data)[gridSize][gridSize], int nx, int ny, int direction);
 
 // ---- Random source (random.cpp) -------------------------------------------
 constexpr int randomMaximum = 32767;

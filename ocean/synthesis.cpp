@@ -20,7 +20,7 @@ void transformDisplacementOrExit(Complex (&displacement)[gridSize][gridSize],
     if (fft2D(displacement, gridSize, gridSize, -1))
         return;
     std::cout << failureText << std::endl;
-    std::exit(0);
+    std::exit(EXIT_FAILURE);
 }
 
 } // namespace
@@ -97,7 +97,8 @@ void scaleDisplacements() {
 } // namespace
 
 // A displacement transform can fail only when its scratch memory cannot be
-// obtained; the viewer then says so and ends.
+// obtained; the viewer then says so and ends with a failure status, so that
+// whatever started it learns that it did not end well.
 void computeDisplacement() {
     buildDisplacementSpectra();
     transformDisplacementOrExit(displacementX, "false on DXFFT");

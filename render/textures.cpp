@@ -15,10 +15,9 @@ namespace {
 const unsigned char neutralFaceColour[rgbBytes] = {128, 140, 160};
 
 // A greyscale JPEG has one byte per pixel: read as RGB it would show a
-// garbled third of itself, so its rows go up as luminance. A file that could
-// not be opened keeps the previous image's shape and has no pixels.
+// garbled third of itself, so its rows go up as luminance.
 GLenum pixelFormat(const DecodedImage& image) {
-    return image.pixels != nullptr && image.components == 1 ? GL_LUMINANCE : GL_RGB;
+    return image.components == 1 ? GL_LUMINANCE : GL_RGB;
 }
 
 FaceShape shapeOf(const DecodedImage& image) {
@@ -27,7 +26,11 @@ FaceShape shapeOf(const DecodedImage& image) {
     return FaceShape{image.width, image.height};
 }
 
+// A file that could not be opened has no pixels but keeps the previous
+// image's shape: nothing goes up, and its texture stays empty.
 void uploadImage(GLenum target, const DecodedImage& image) {
+    if (image.pixels == nullptr)
+        return;
     uploadTightRows(target, GL_RGB, image.width, image.height, pixelFormat(image), image.pixels);
 }
 

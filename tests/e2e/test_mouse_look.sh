@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Dragging with the left button turns the view by 1/8 degree per pixel:
+# Dragging turns the view by 1/8 degree per pixel:
 # dragging down looks down, so the sky and the horizon rise in the picture;
 # dragging right turns right, so the sky slides to the left. A 90-degree view
 # across 1280 pixels moves the centre by 640 x tan(10 degrees) = 113 pixels
@@ -48,12 +48,29 @@ sky_slide() {
     best_shift "$WORK/columns-a" "$WORK/columns-b" 260 1020
 }
 
+# Screenshots into $2 until the sky has moved from picture $1 by LOW..HIGH
+# pixels ($3, $4), for about 30 tries: a loaded machine may draw the turn
+# late. The slide is left in SLIDE.
+await_sky_slide() {
+    local tries=0
+    while :; do
+        screenshot "$2"
+        SLIDE=$(sky_slide "$1" "$2")
+        [ "$SLIDE" -ge "$3" ] && [ "$SLIDE" -le "$4" ] && return
+        tries=$((tries + 1))
+        [ $tries -lt 30 ] || fail "the sky moved by $SLIDE pixels from $(basename "$1"), not $3 to $4"
+        sleep 1
+    done
+}
+
+# drag FROM_X FROM_Y TO_X TO_Y [BUTTON]: the left one unless told.
 drag() {
-    xdotool mousemove "$1" "$2" mousedown 1
+    local button=${5:-1}
+    xdotool mousemove "$1" "$2" mousedown "$button"
     sleep 0.3
     xdotool mousemove "$3" "$4"
     sleep 0.3
-    xdotool mouseup 1
+    xdotool mouseup "$button"
     sleep 1.5
 }
 
@@ -79,6 +96,20 @@ screenshot "$WORK/right.xwd"
 shift=$(sky_slide "$WORK/level.xwd" "$WORK/right.xwd")
 echo "the sky moved by $shift pixels after dragging 80 pixels right"
 [ "$shift" -le -95 ] && [ "$shift" -ge -150 ] || fail "the sky moved by $shift pixels, not about -113 to -140"
+
+# Any button turns the view from where it went down, however far away the
+# drag before it ended: the same 80 pixels right with the left, middle and
+# right button, each begun 480 or 600 pixels left of where the last drag
+# ended and undone by a left drag, end at one heading, 10 degrees right.
+for button in 1 2 3; do
+    drag 200 300 280 300 "$button"
+    await_sky_slide "$WORK/right.xwd" "$WORK/button-$button.xwd" -150 -95
+    echo "button $button: the sky moved by $SLIDE pixels after dragging 80 pixels right"
+    same=$(sky_slide "$WORK/button-1.xwd" "$WORK/button-$button.xwd")
+    [ "$same" -ge -3 ] && [ "$same" -le 3 ] || fail "button $button ended $same pixels from the left button's heading"
+    drag 880 300 800 300
+    await_sky_slide "$WORK/right.xwd" "$WORK/undone.xwd" -3 3
+done
 
 stop_ocean
 [ "$OCEAN_STATUS" = 0 ] || fail "exit status after Escape: $OCEAN_STATUS"

@@ -28,9 +28,7 @@ class ShaderProgramsTest : public ::testing::Test {
 };
 
 // The uniforms must survive the linker: one it drops would never get its
-// value. The varyings are no uniforms; the sources name them as the entry
-// functions' parameters, where the vertex program takes them from the
-// standard vertex attributes.
+// value.
 TEST_F(ShaderProgramsTest, EveryNameOfTheTableIsInItsProgram) {
     GLuint program = waterProgram();
     ASSERT_NE(program, 0u);
@@ -38,11 +36,6 @@ TEST_F(ShaderProgramsTest, EveryNameOfTheTableIsInItsProgram) {
         EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
     for (const char* name : samplerNames)
         EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
-    std::string vertex = readFile("v.cg");
-    std::string fragment = readFile("f.cg");
-    for (const char* name : {"position", "texCoord", "normal", "normalMapTexCoord"})
-        EXPECT_NE(vertex.find(std::string(" ") + name + ","), std::string::npos) << name;
-    EXPECT_NE(fragment.find("vec4 normalMapTexCoord,"), std::string::npos);
 }
 
 TEST_F(ShaderProgramsTest, BindHandsOverTheTableValues) {

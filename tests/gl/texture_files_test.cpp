@@ -157,17 +157,17 @@ TEST_F(TextureFiles, GreyJpegShowsItsPictureInGrey) {
     }
 }
 
-// The loader has said so; the texture is still made, in the last image's
-// shape and without pixels, and start-up goes on.
-TEST_F(TextureFiles, MissingJpegKeepsTheLastShape) {
+// The loader has said so; the texture is still made but nothing goes up, not
+// even the last image's shape, and start-up goes on.
+TEST_F(TextureFiles, MissingJpegUploadsNothing) {
     ASSERT_TRUE(writeJpegFile("odd.jpg", warmRows(5, 3), 90));
     loadTexture2D("odd.jpg");
     ::testing::internal::CaptureStderr();
     name = loadTexture2D("absent.jpg");
     ::testing::internal::GetCapturedStderr(); // the loader's message, tested with it
     EXPECT_NE(name, 0u);
-    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 5);
-    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 3);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 0);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 0);
 }
 
 TEST_F(TextureFiles, EnvironmentFacesInOrderWithMipmaps) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <utility>
 
 #include "app/app_state.h"
 #include "tests/unit/test_support.h"
@@ -17,17 +18,20 @@ class InputTest : public ::testing::Test {
     }
 };
 
-TEST_F(InputTest, TogglesFlipAndRequestOneRedisplayEach) {
-    handleKey(' ');
-    EXPECT_EQ(shadersEnabled, 1);
-    EXPECT_EQ(redisplayRequests, 1);
-    handleKey(' ');
-    EXPECT_EQ(shadersEnabled, -1);
-    handleKey('c');
-    EXPECT_EQ(statsVisible, -1);
-    handleKey('c');
-    EXPECT_EQ(statsVisible, 1);
-    EXPECT_EQ(redisplayRequests, 4);
+// As the frame reads them: on when equal to toggleOn.
+TEST_F(InputTest, EachPressTurnsItsToggleOverAndRedisplaysOnce) {
+    const std::pair<int, int*> toggles[] = {{' ', &shadersEnabled}, {'c', &statsVisible}};
+    for (auto [key, toggle] : toggles) {
+        const bool wasOn = *toggle == toggleOn;
+        redisplayRequests = 0;
+        handleKey(key);
+        EXPECT_NE(*toggle == toggleOn, wasOn) << static_cast<char>(key);
+        handleKey(key);
+        EXPECT_EQ(*toggle == toggleOn, wasOn) << static_cast<char>(key);
+        EXPECT_EQ(redisplayRequests, 2);
+    }
+    EXPECT_TRUE(shadersEnabled == toggleOn) << "the shading starts on";
+    EXPECT_FALSE(statsVisible == toggleOn) << "the counters start hidden";
 }
 
 TEST_F(InputTest, OtherKeysChangeNothing) {
@@ -83,16 +87,24 @@ TEST_F(InputTest, HeadingIsNeitherWrappedNorClamped) {
     EXPECT_FLOAT_EQ(heading, 1040.0f);
 }
 
-TEST_F(InputTest, OnlyTheLeftPressRecordsTheStartPoint) {
-    onMouse(leftButton, buttonDown, 50, 50);
-    onMouse(2, buttonDown, 400, 400); // right press records nothing
-    EXPECT_FLOAT_EQ(lastPointerX, 50.0f);
-    onMotion(58, 50); // measured from the left press
-    EXPECT_FLOAT_EQ(heading, 41.0f);
-    redisplayRequests = 0;
-    onMouse(leftButton, buttonUp, 10, 10); // release keeps the recorded point
-    EXPECT_FLOAT_EQ(lastPointerX, 58.0f);
-    EXPECT_EQ(redisplayRequests, 1);
+// Whatever was pressed and dragged before, a drag with any button turns the
+// view by the distance moved since that button went down.
+TEST_F(InputTest, EveryButtonsDragStartsWhereItWentDown) {
+    const int toolkitButtons[] = {leftButton, 1, 2}; // left, middle, right
+    for (int button : toolkitButtons) {
+        resetViewerState();
+        drag(50, 50, 58, 50); // an earlier left drag: 1 degree right
+        onMouse(leftButton, buttonUp, 58, 50);
+        onMouse(button, buttonDown, 400, 300);
+        onMotion(416, 308);
+        EXPECT_FLOAT_EQ(heading, 43.0f) << "button " << button;
+        EXPECT_FLOAT_EQ(pitch, 1.0f) << "button " << button;
+        redisplayRequests = 0;
+        onMouse(button, buttonUp, 10, 10); // the release only redraws
+        onMotion(424, 308);
+        EXPECT_FLOAT_EQ(heading, 44.0f) << "button " << button;
+        EXPECT_EQ(redisplayRequests, 2);
+    }
 }
 
 } // namespace

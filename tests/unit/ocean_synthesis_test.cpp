@@ -1,6 +1,9 @@
 #include <cmath>
 #include <complex>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 #include "ocean/ocean_state.h"
@@ -153,6 +156,44 @@ TEST(SimulationStep, DependsOnlyOnTheTime) {
             ASSERT_EQ(renderGrid.positions[i][j].x, first.positions[i][j].x);
             ASSERT_EQ(renderGrid.normals[i][j].x, first.normals[i][j].x);
         }
+}
+
+// Blocks chained through their first bytes and kept here: blocks that
+// nothing held could be optimised away with the requests that made them.
+void* volatile heldBlocks = nullptr;
+
+// No new address space, and the heap's free room used up, down to the chunks
+// kept for reuse by size: the next request for memory fails, whatever its size.
+void exhaustMemory() {
+    rlimit cap{};
+    getrlimit(RLIMIT_AS, &cap);
+    cap.rlim_cur = 0;
+    setrlimit(RLIMIT_AS, &cap);
+    for (std::size_t bytes = std::size_t{1} << 20; bytes >= 8;
+         bytes = bytes > 1024 ? bytes / 2 : bytes - 8)
+        while (void* block = std::malloc(bytes)) {
+            *static_cast<void**>(block) = heldBlocks;
+            heldBlocks = block;
+        }
+}
+
+// A displacement transform without scratch memory says so and ends with a
+// failure status, not as if all had gone well. The allocation must fail
+// inside the transform itself, so the check needs a plain build.
+TEST(SimulationStepDeathTest, FailedDisplacementTransformEndsWithAFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator reports the failed request itself";
+#else
+    drawFixedSea();
+    auto transformWithoutMemory = [] {
+        dup2(STDERR_FILENO, STDOUT_FILENO); // the line is on standard output
+        evolveSpectrum(-3.0);
+        exhaustMemory();
+        computeDisplacement();
+    };
+    EXPECT_EXIT(transformWithoutMemory(), ::testing::ExitedWithCode(EXIT_FAILURE),
+                "^false on DXFFT\n$");
+#endif
 }
 
 } // namespace

@@ -1,28 +1,28 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "ocean/ocean_state.h"
 #include "render/render_state.h"
 
 namespace {
 
-TEST(ViewValues, StartHeading) {
-    computeViewValues(127.0, 127.0, 40.0f);
-    EXPECT_NEAR(cullApex[0], 42.152, 1e-3);
-    EXPECT_NEAR(cullApex[1], 25.882, 1e-3);
-    EXPECT_NEAR(leftEdgeDir[0], -0.0872, 1e-4);
-    EXPECT_NEAR(leftEdgeDir[1], 0.9962, 1e-4);
-    EXPECT_NEAR(rightEdgeDir[0], 0.9962, 1e-4);
-    EXPECT_NEAR(rightEdgeDir[1], 0.0872, 1e-4);
-}
-
-TEST(ViewValues, HeadingZeroLooksAlongY) {
-    computeViewValues(127.0, 127.0, 0.0f);
-    EXPECT_NEAR(leftEdgeDir[0], -0.7071, 1e-4);
-    EXPECT_NEAR(leftEdgeDir[1], 0.7071, 1e-4);
-    EXPECT_NEAR(rightEdgeDir[0], 0.7071, 1e-4);
-    EXPECT_NEAR(rightEdgeDir[1], 0.7071, 1e-4);
-    EXPECT_NEAR(cullApex[0], 127.0, 1e-4);
-    EXPECT_NEAR(cullApex[1], 127.0 - 132.0, 1e-4);
+// The wedge seen from outside, against the view direction the heading names
+// (0 looks along +y, a growing heading turns toward +x): unit edges 45
+// degrees either side of it, the left one counter-clockwise, and the apex
+// pulled back along it from the camera.
+TEST(ViewValues, WedgeOpensAQuarterTurnAroundTheViewDirection) {
+    const double cameraX = 127.0, cameraY = 59.0; // unequal: a swap shows
+    for (float h : {0.0f, 40.0f, 90.0f, 135.0f, 217.5f, -60.0f}) {
+        computeViewValues(cameraX, cameraY, h);
+        const double viewX = std::sin(h * pi / 180.0), viewY = std::cos(h * pi / 180.0);
+        for (const float* edge : {leftEdgeDir, rightEdgeDir}) {
+            EXPECT_NEAR(std::hypot(edge[0], edge[1]), 1.0, 1e-6) << h;
+            EXPECT_NEAR(edge[0] * viewX + edge[1] * viewY, std::sqrt(0.5), 1e-6) << h;
+        }
+        EXPECT_NEAR(viewX * leftEdgeDir[1] - viewY * leftEdgeDir[0], std::sqrt(0.5), 1e-6) << h;
+        EXPECT_NEAR(cullApex[0], cameraX - cullApexPullBack * viewX, 1e-4) << h;
+        EXPECT_NEAR(cullApex[1], cameraY - cullApexPullBack * viewY, 1e-4) << h;
+    }
 }
 
 TEST(Culling, HeadingsBeyondATurnGiveTheSameWedge) {
