@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     writeJacobianNumbers(out);
     writeNormalNumbers(out);
     writeWedgeNumbers(out);
+    writeTickNumbers(out);
+    writeTurnedWindNumbers(out);
     writeValues(out);
     return 0;
 }
