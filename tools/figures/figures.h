@@ -79,3 +79,4 @@ void writeJacobianNumbers(FigureOutput& out);      // figures_wave.cpp
 // ---- The guide's overview and its departures ------------------------------
 void writeTickNumbers(FigureOutput& out);       // figures_tick.cpp
 void writeTurnedWindNumbers(FigureOutput& out); // figures_turned.cpp
+void writeDepartureNumbers(FigureOutput& out);  // figures_departures.cpp
