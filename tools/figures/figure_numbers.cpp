@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     quoteValue(out, "patch_length", patchLength);
     quoteValue(out, "lattice_spacing", latticeSpacing);
     quoteValue(out, "height_scale", heightScale);
+    quoteValue(out, "wave_amplitude", waveAmplitude);
     writeSpectrumNumbers(out);
     writeTransformNumbers(out);
     writeFollowedCellNumbers(out);
@@ -58,6 +59,9 @@ int main(int argc, char** argv) {
     writeJacobianNumbers(out);
     writeNormalNumbers(out);
     writeWedgeNumbers(out);
+    writeTickNumbers(out);
+    writeTurnedWindNumbers(out);
+    writeDepartureNumbers(out);
     writeValues(out);
     return 0;
 }

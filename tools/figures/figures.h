@@ -75,3 +75,8 @@ void writeCalmStripePrediction(FigureOutput& out); // figures_path.cpp
 void writeCrestNumbers(FigureOutput& out);         // figures_crests.cpp
 void writeSingleWaveNumbers(FigureOutput& out);    // figures_wave.cpp
 void writeJacobianNumbers(FigureOutput& out);      // figures_wave.cpp
+
+// ---- The guide's overview and its departures ------------------------------
+void writeTickNumbers(FigureOutput& out);       // figures_tick.cpp
+void writeTurnedWindNumbers(FigureOutput& out); // figures_turned.cpp
+void writeDepartureNumbers(FigureOutput& out);  // figures_departures.cpp

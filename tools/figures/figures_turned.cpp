@@ -1,0 +1,105 @@
+// The calm stripes with the wind turned: the same speed of wind blowing
+// along +x instead of the diagonal, the initial spectrum drawn from the
+// fixed seed through the viewer's own spectrum and random source, and the
+// height variance measured over many wave times through the viewer's own
+// step. The stripes keep their direction: the pairing's indexing, not the
+// wind, sets it.
+#include <cmath>
+
+#include "tools/figures/figures.h"
+
+namespace {
+
+constexpr int sampleCount = 300;
+constexpr double sampleInterval = 0.37;
+// The calm lines x + y = 96 and 224 of a tile are the lattice's i + j = 48
+// and 112.
+constexpr int calmDiagonals[] = {48, 112};
+
+// initWaveSpectrum's draw with another wind: one Gaussian pair per cell in
+// the same order, so only the spectrum's shape differs.
+void drawTurnedSpectrum(const double (&wind)[2]) {
+    seedRandom(fixedSeaSeed);
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j) {
+            double g[2];
+            gaussianPair(g);
+            const double k[2] = {waveVectors[i][j].kx, waveVectors[i][j].ky};
+            const double s = std::sqrt(waveSpectrum(waveAmplitude, k, wind));
+            initialSpectrum[i][j] = Complex{g[0] * s / std::sqrt(2.0), g[1] * s / std::sqrt(2.0)};
+        }
+}
+
+void writeLevels(FigureOutput& out) {
+    FILE* file = openNumbers(out, "turned-spectrum.dat",
+                             "log10 |h0(k)|^2 with the wind along +x; matrix, line i");
+    double level[gridSize][gridSize];
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j) {
+            const Complex& c = initialSpectrum[i][j];
+            level[i][j] = std::log10(std::fmax(c.re * c.re + c.im * c.im, 1e-12));
+        }
+    writeMatrix(file, level);
+    closeNumbers(file, "turned-spectrum.dat");
+}
+
+// The heights' variance at every lattice point over the samples, divided by
+// its mean over the tile.
+void measureVariance(double (&variance)[gridSize][gridSize]) {
+    static double sum[gridSize][gridSize];
+    static double sumSquares[gridSize][gridSize];
+    for (int n = 0; n < sampleCount; ++n) {
+        simulationStep(fixedSeaWaveTime - n * sampleInterval);
+        for (int i = 0; i < gridSize; ++i)
+            for (int j = 0; j < gridSize; ++j) {
+                const double h = latticeHeight(i, j);
+                sum[i][j] += h;
+                sumSquares[i][j] += h * h;
+            }
+    }
+    double total = 0.0;
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j) {
+            const double mean = sum[i][j] / sampleCount;
+            variance[i][j] = sumSquares[i][j] / sampleCount - mean * mean;
+            total += variance[i][j];
+        }
+    for (auto& row : variance)
+        for (double& v : row)
+            v /= total / (gridSize * gridSize);
+}
+
+double meanOnCalmLines(const double (&variance)[gridSize][gridSize]) {
+    double sum = 0.0;
+    int count = 0;
+    for (int i = 0; i < gridSize; ++i)
+        for (int diagonal : calmDiagonals) {
+            const int j = diagonal - i;
+            if (j >= 0 && j < gridSize) {
+                sum += variance[i][j];
+                ++count;
+            }
+        }
+    return sum / count;
+}
+
+} // namespace
+
+void writeTurnedWindNumbers(FigureOutput& out) {
+    const double speed = std::hypot(windVelocityX, windVelocityY);
+    const double wind[2] = {speed, 0.0};
+    drawTurnedSpectrum(wind);
+    writeLevels(out);
+    static double variance[gridSize][gridSize];
+    measureVariance(variance);
+    FILE* file = openNumbers(out, "turned-variance.dat",
+                             "height variance over its mean, wind along +x; matrix, line i");
+    writeMatrix(file, variance);
+    closeNumbers(file, "turned-variance.dat");
+    quoteValue(out, "turned_wind_speed", speed);
+    quoteValue(out, "turned_samples", sampleCount);
+    quoteValue(out, "turned_calm_variance", meanOnCalmLines(variance));
+    // The fixed sea's own spectrum again, for whatever is drawn next.
+    seedRandom(fixedSeaSeed);
+    initWaveSpectrum();
+}
