@@ -19,7 +19,7 @@
 #include "render/texture_support.h"
 #include "tools/figures/number_text.h"
 #include "tools/figures/render_figures.h"
-#include "tools/pictures/rgb_picture.h"
+#include "tools/pictures/png_file.h"
 
 namespace {
 
@@ -86,10 +86,9 @@ void initialiseQuietly() {
         std::fclose(sink);
 }
 
-RgbPicture scaledFrame(const std::vector<unsigned char>& frame, int width, int height) {
-    return RgbPicture{
-        width, height,
-        scalePicture(frame.data(), windowWidth, windowHeight, rgbBytes, width, height)};
+Picture scaledFrame(const std::vector<unsigned char>& frame, int width, int height) {
+    return Picture{width, height, rgbBytes,
+                   scalePicture(frame.data(), windowWidth, windowHeight, rgbBytes, width, height)};
 }
 
 bool drawFrames(const std::string& outDir) {
@@ -176,9 +175,9 @@ bool writeText(const std::string& path, const std::string& text) {
     return written;
 }
 
-bool writePicture(const std::string& path, const RgbPicture& picture) {
+bool writePicture(const std::string& path, const Picture& picture) {
     std::string error;
-    if (pictures::writePng(path, picture, error))
+    if (writePng(path, picture, error))
         return true;
     std::fprintf(stderr, "render-figures: cannot write %s: %s\n", path.c_str(), error.c_str());
     return false;

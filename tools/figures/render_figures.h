@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/pictures/rgb_picture.h"
-
-using pictures::RgbPicture;
+#include "tools/pictures/picture.h"
 
 // Where a run writes: figures into outDir, their numbers into numbersDir,
 // the plain pixels that a plot draws over into pixelsDir. With numbersOnly
@@ -25,7 +23,7 @@ void addValue(std::string& values, const char* key, double value);
 // Each returns false, with a line on standard error, when the file cannot be
 // written.
 bool writeText(const std::string& path, const std::string& text);
-bool writePicture(const std::string& path, const RgbPicture& picture);
+bool writePicture(const std::string& path, const Picture& picture);
 
 // ---- The reflection weight (render_figures_weight.cpp) ----------------------
 // The water's vertex program run over a fan of angles from the vertical:

@@ -36,26 +36,18 @@ const CrossCell crossCells[cubeFaceCount] = {
 constexpr int crossColumns = 4;
 constexpr int crossRows = 3;
 
-// The loaders deliver the bottom row first; a picture file starts at the top.
-RgbPicture fromBottomRowFirst(const unsigned char* pixels, int width, int height) {
-    RgbPicture picture{width, height, {}};
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * rgbBytes;
-    for (int row = height - 1; row >= 0; --row)
-        picture.samples.insert(picture.samples.end(), pixels + row * rowBytes,
-                               pixels + (row + 1) * rowBytes);
-    return picture;
-}
-
-// A colour picture, turned top row first; the decoded one is freed.
-bool takeColourPicture(DecodedImage image, RgbPicture& picture) {
+// A colour picture; the decoded one is freed.
+bool takeColourPicture(DecodedImage image, Picture& picture) {
     const bool colour = image.pixels != nullptr && image.components == rgbBytes;
-    if (colour)
-        picture = fromBottomRowFirst(image.pixels, image.width, image.height);
+    if (colour) {
+        picture = blankPicture(image.width, image.height);
+        std::copy(image.pixels, image.pixels + picture.samples.size(), picture.samples.begin());
+    }
     freeDecodedImage(image);
     return colour;
 }
 
-bool decodeJpeg(const char* fileName, RgbPicture& picture) {
+bool decodeJpeg(const char* fileName, Picture& picture) {
     if (takeColourPicture(decodeJpegFile(fileName), picture))
         return true;
     std::fprintf(stderr, "render-figures: %s is no colour picture\n", fileName);
@@ -63,7 +55,7 @@ bool decodeJpeg(const char* fileName, RgbPicture& picture) {
 }
 
 // The DIB loader says itself what it cannot read.
-bool decodeDib(const char* fileName, RgbPicture& picture) {
+bool decodeDib(const char* fileName, Picture& picture) {
     return takeColourPicture(decodeDibFile(fileName), picture);
 }
 
@@ -71,7 +63,7 @@ bool decodeDib(const char* fileName, RgbPicture& picture) {
 // columns and how far each lies from the zenith; then its points, where t
 // falls among the rows (counted from the bottom, first uploaded) and their
 // direction around. The angles come from the dome's own points.
-std::string skyMapping(const RgbPicture& sky) {
+std::string skyMapping(const Picture& sky) {
     std::string text = "# The sky dome's rings: ring s column angle_from_zenith_deg\n";
     char line[96];
     for (int ring = 0; ring < skyDomeRings; ++ring) {
@@ -99,30 +91,28 @@ std::string skyMapping(const RgbPicture& sky) {
     return text;
 }
 
-// The first uploaded row is the loader's first, the bottom of the file's
-// picture: turned back, it comes to the top of its cell.
-void placeFace(const RgbPicture& face, const CrossCell& cell, RgbPicture& cross) {
+// The face's first uploaded row comes to the top of its cell.
+void placeFace(const Picture& face, const CrossCell& cell, Picture& cross) {
     const std::size_t rowBytes = static_cast<std::size_t>(face.width) * rgbBytes;
+    const int cellTop = (crossRows - cell.row) * face.height - 1;
     for (int row = 0; row < face.height; ++row) {
-        const unsigned char* from = &face.samples[(face.height - 1 - row) * rowBytes];
-        const std::size_t top = static_cast<std::size_t>(cell.row * face.height + row);
-        unsigned char* to =
-            &cross.samples[(top * cross.width + cell.column * face.width) * rgbBytes];
-        std::copy(from, from + rowBytes, to);
+        const unsigned char* from = &face.samples[row * rowBytes];
+        const std::size_t to = static_cast<std::size_t>(cellTop - row) * cross.width;
+        std::copy(from, from + rowBytes,
+                  &cross.samples[(to + cell.column * face.width) * rgbBytes]);
     }
 }
 
 // Empty when a face cannot be read or its size differs from the first's.
-RgbPicture cubeCross() {
-    RgbPicture faces[cubeFaceCount];
+Picture cubeCross() {
+    Picture faces[cubeFaceCount];
     for (int face = 0; face < cubeFaceCount; ++face)
         if (!decodeDib(environmentFaceFiles[face], faces[face]) ||
             faces[face].width != faces[0].width || faces[face].height != faces[0].width)
-            return RgbPicture{};
+            return Picture{};
     const int side = faces[0].width;
-    RgbPicture cross{crossColumns * side, crossRows * side, {}};
-    cross.samples.assign(static_cast<std::size_t>(cross.width) * cross.height * rgbBytes,
-                         emptyCell);
+    Picture cross = blankPicture(crossColumns * side, crossRows * side);
+    std::fill(cross.samples.begin(), cross.samples.end(), emptyCell);
     for (int face = 0; face < cubeFaceCount; ++face)
         placeFace(faces[face], crossCells[face], cross);
     return cross;
@@ -150,11 +140,11 @@ std::string inFolder(const std::string& folder, const char* name) {
 } // namespace
 
 bool dataPictures(const FigureFolders& folders, std::string& values) {
-    RgbPicture sky;
-    RgbPicture bottom;
+    Picture sky;
+    Picture bottom;
     if (!decodeJpeg(skyImageFile, sky) || !decodeJpeg(bottomImageFile, bottom))
         return false;
-    const RgbPicture cross = cubeCross();
+    const Picture cross = cubeCross();
     if (cross.samples.empty()) {
         std::fprintf(stderr, "render-figures: the environment faces are not six of one size\n");
         return false;
