@@ -3,13 +3,10 @@
 // fitted to its track.
 #include <cmath>
 
-#include "app/app_state.h"
 #include "tools/figures/figures.h"
 
 namespace {
 
-constexpr int steps = 240;
-constexpr double interval = 0.0625;
 // A crest is followed for this long: about half the strongest wave's
 // period, before the group it runs through takes it away.
 constexpr int crestSteps = 40;
@@ -18,7 +15,7 @@ constexpr int followedCrests = 3;
 // wavelength, 16 points, in all.
 constexpr int crestHalfSpacing = 8;
 
-using Line = double[gridSize];
+using Line = AlongWindHeights;
 
 int wrapped(int n) {
     return ((n % gridSize) + gridSize) % gridSize;
@@ -65,24 +62,24 @@ double fittedSpeed(const Track& t) {
 // Follows the maximum of the lines from the start for up to `count` steps,
 // writing running time and unwrapped distance along the wind; stops where
 // the maximum is lost.
-Track follow(FILE* file, const Line* lines, int start, int count) {
+Track follow(NumbersFile& file, const std::vector<Line>& lines, int start, int count) {
     Track track;
-    const double spacing = latticeSpacing * std::sqrt(2.0);
     int n = start;
     int turns = 0;
-    for (int m = 0; m < count && m < steps; ++m) {
+    for (int m = 0; m < count && m < sweepSteps; ++m) {
         bool isPeak = false;
         const int next = climb(lines[m], n, isPeak);
         if (!isPeak)
             break;
         turns += (next == 0 && n == gridSize - 1) ? 1 : (next == gridSize - 1 && n == 0) ? -1 : 0;
         n = next;
-        const double x = (turns * gridSize + n + peakOffset(lines[m], n)) * spacing;
-        writeRow(file, {m * interval, x});
-        addPoint(track, m * interval, x);
+        const double u = (turns * gridSize + n + peakOffset(lines[m], n)) * latticeSpacing;
+        const double x = alongWind(u, u);
+        addRow(file, {m * sweepInterval, x});
+        addPoint(track, m * sweepInterval, x);
     }
-    writeBlankLine(file);
-    writeBlankLine(file);
+    addBlankLine(file);
+    addBlankLine(file);
     return track;
 }
 
@@ -102,24 +99,19 @@ void highestPeaks(const Line& line, int (&peaks)[followedCrests]) {
 } // namespace
 
 void writeCrestNumbers(FigureOutput& out) {
-    static Line heights[steps];
-    for (int m = 0; m < steps; ++m) {
-        simulationStep(fixedSeaWaveTimeAfter(m * interval));
-        for (int n = 0; n < gridSize; ++n)
-            heights[m][n] = latticeHeight(n, n);
-    }
-    FILE* file = openNumbers(out, "crest-tracks.dat",
-                             "running time, distance along the wind (unwrapped) of followed "
-                             "crests; index per crest");
+    const std::vector<Line> heights = sweepAlongWind();
+    NumbersFile file = numbersFile("crest-tracks.dat",
+                                   "running time, distance along the wind (unwrapped) of followed "
+                                   "crests; index per crest");
     int peaks[followedCrests];
     highestPeaks(heights[0], peaks);
     for (int c = 0; c < followedCrests; ++c) {
         const Track track = follow(file, heights, peaks[c], crestSteps);
         const std::string suffix = "_" + std::to_string(c + 1);
         quoteValue(out, "crest_speed" + suffix, fittedSpeed(track));
-        quoteValue(out, "crest_followed_seconds" + suffix, (track.count - 1) * interval);
+        quoteValue(out, "crest_followed_seconds" + suffix, (track.count - 1) * sweepInterval);
     }
-    closeNumbers(file, "crest-tracks.dat");
+    saveNumbers(out, file);
     // Deep water: d omega / d|k| = sqrt(g / |k|) / 2, half the phase speed.
     const WaveVector& peak = waveVectors[centreIndex + 2][centreIndex + 2];
     quoteValue(out, "peak_group_speed", 0.5 * angularFrequency(peak) / peak.kLength);

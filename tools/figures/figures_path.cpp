@@ -12,16 +12,6 @@ namespace {
 // the wind.
 constexpr int followedStep = -3;
 
-double energyOf(const Complex& c) {
-    return c.re * c.re + c.im * c.im;
-}
-
-void clearSpectrum(Complex (&field)[gridSize][gridSize]) {
-    for (auto& row : field)
-        for (Complex& c : row)
-            c = Complex{0.0, 0.0};
-}
-
 // The heights of the cells holding a value alone, through the viewer's
 // transform and checker sign: their largest magnitude and their rms.
 void loneHeights(Complex (&field)[gridSize][gridSize], double& largest, double& rms) {
@@ -80,12 +70,12 @@ void writeFollowedCellNumbers(FigureOutput& out) {
     static Complex lone[gridSize][gridSize];
     double largest = 0.0;
     double rms = 0.0;
-    clearSpectrum(lone);
+    clearField(lone);
     lone[i][i] = h;
     loneHeights(lone, largest, rms);
     quoteValue(out, "followed_lone_rms_times_root_two_over_modulus",
                rms * std::sqrt(2.0) / std::sqrt(energyOf(h)));
-    clearSpectrum(lone);
+    clearField(lone);
     lone[i][i] = h;
     lone[mi][mi] = Complex{h.im, h.re};
     loneHeights(lone, largest, rms);
@@ -115,17 +105,17 @@ void writeCalmStripePrediction(FigureOutput& out) {
         for (const Complex& c : row)
             all += energyOf(c);
 
-    FILE* file = openNumbers(out, "calm-stripes-predicted.dat",
-                             "n = i + j, distance along the wind, predicted variance of the "
-                             "viewer's heights, and of the imaginary part");
+    NumbersFile file = numbersFile("calm-stripes-predicted.dat",
+                                   "n = i + j, distance along the wind, predicted variance of the "
+                                   "viewer's heights, and of the imaginary part");
     const double delta = 2.0 * pi / patchLength;
     for (int n = 0; n < 2 * gridSize - 1; ++n) {
         const double beta = delta * n * latticeSpacing;
-        writeRow(file, {static_cast<double>(n), n * latticeSpacing / std::sqrt(2.0),
-                        pairs * (1.0 + std::sin(beta)) + unmirrored,
-                        pairs * (1.0 - std::sin(beta)) + unmirrored});
+        addRow(file, {static_cast<double>(n), alongWind(n * latticeSpacing, 0.0),
+                      pairs * (1.0 + std::sin(beta)) + unmirrored,
+                      pairs * (1.0 - std::sin(beta)) + unmirrored});
     }
-    closeNumbers(file, "calm-stripes-predicted.dat");
+    saveNumbers(out, file);
     quoteValue(out, "predicted_drawn_variance", pairs + unmirrored);
     quoteValue(out, "predicted_textbook_variance", 2.0 * all);
     quoteValue(out, "predicted_drawn_over_textbook", (pairs + unmirrored) / (2.0 * all));

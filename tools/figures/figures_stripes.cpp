@@ -73,15 +73,12 @@ void variances(const Moments& m, double (&variance)[gridSize][gridSize]) {
 }
 
 double meanOf(const double (&field)[gridSize][gridSize]) {
-    double sum = 0.0;
-    for (const auto& row : field)
-        for (double v : row)
-            sum += v;
-    return sum / (gridSize * gridSize);
+    return summarise(field).sum / (gridSize * gridSize);
 }
 
 // The variance averaged along each line i + j = n.
-void alongWind(const double (&variance)[gridSize][gridSize], double (&profile)[diagonalCount]) {
+void profileAlongWind(const double (&variance)[gridSize][gridSize],
+                      double (&profile)[diagonalCount]) {
     int count[diagonalCount] = {};
     for (double& p : profile)
         p = 0.0;
@@ -105,33 +102,26 @@ int lowestIn(const double (&profile)[diagonalCount], int first, int last) {
 
 void writeVarianceMaps(FigureOutput& out, const double (&viewer)[gridSize][gridSize],
                        const double (&textbook)[gridSize][gridSize]) {
-    const char* layout = ", over the sampled wave times; matrix, line i = lattice row i";
-    FILE* file =
-        openNumbers(out, "calm-stripes-viewer.dat",
-                    (std::string("Height variance, the viewer's pairing") + layout).c_str());
-    writeMatrix(file, viewer);
-    closeNumbers(file, "calm-stripes-viewer.dat");
-    file = openNumbers(
-        out, "calm-stripes-textbook.dat",
-        (std::string("Height variance, the textbook pairing (not the viewer's)") + layout).c_str());
-    writeMatrix(file, textbook);
-    closeNumbers(file, "calm-stripes-textbook.dat");
-}
-
-// Distance along the wind of the line i + j = n, from lattice point (0, 0).
-double distanceAlongWind(int n) {
-    return n * latticeSpacing / std::sqrt(2.0);
+    const std::string layout = ", over the sampled wave times; matrix, line i = lattice row i";
+    NumbersFile file =
+        numbersFile("calm-stripes-viewer.dat", "Height variance, the viewer's pairing" + layout);
+    addMatrix(file, viewer);
+    saveNumbers(out, file);
+    file = numbersFile("calm-stripes-textbook.dat",
+                       "Height variance, the textbook pairing (not the viewer's)" + layout);
+    addMatrix(file, textbook);
+    saveNumbers(out, file);
 }
 
 void writeProfiles(FigureOutput& out, const double (&viewer)[diagonalCount],
                    const double (&textbook)[diagonalCount]) {
-    FILE* file = openNumbers(out, "calm-stripes-profile.dat",
-                             "n = i + j, distance along the wind, x + y, variance viewer, "
-                             "variance textbook pairing");
+    NumbersFile file = numbersFile("calm-stripes-profile.dat",
+                                   "n = i + j, distance along the wind, x + y, variance viewer, "
+                                   "variance textbook pairing");
     for (int n = 0; n < diagonalCount; ++n)
-        writeRow(file, {static_cast<double>(n), distanceAlongWind(n), n * latticeSpacing, viewer[n],
-                        textbook[n]});
-    closeNumbers(file, "calm-stripes-profile.dat");
+        addRow(file, {static_cast<double>(n), alongWind(n * latticeSpacing, 0.0),
+                      n * latticeSpacing, viewer[n], textbook[n]});
+    saveNumbers(out, file);
 }
 
 void quoteStripes(FigureOutput& out, const double (&viewer)[diagonalCount],
@@ -142,7 +132,7 @@ void quoteStripes(FigureOutput& out, const double (&viewer)[diagonalCount],
     quoteValue(out, "calm_stripe_first_x_plus_y", first * latticeSpacing);
     quoteValue(out, "calm_stripe_second_x_plus_y", second * latticeSpacing);
     quoteValue(out, "calm_stripe_period_along_wind",
-               distanceAlongWind(second) - distanceAlongWind(first));
+               alongWind(second * latticeSpacing, 0.0) - alongWind(first * latticeSpacing, 0.0));
     quoteValue(out, "calm_stripe_variance_over_mean", viewer[first] / viewerMean);
     quoteValue(out, "textbook_lowest_variance_over_mean",
                textbook[lowestIn(textbook, 0, diagonalCount - 1)] / textbookMean);
@@ -151,10 +141,8 @@ void quoteStripes(FigureOutput& out, const double (&viewer)[diagonalCount],
 // A mirrored cell (63 - i, 63 - j) turns at the frequency of cell (i, j).
 // Rows 31 and 32 are not mirrored: the step evolves each of them itself.
 void quoteMirroredFrequencies(FigureOutput& out) {
-    double strongest = 0.0;
-    for (int i = 0; i < gridSize; ++i)
-        for (int j = 0; j < gridSize; ++j)
-            strongest = std::fmax(strongest, expectedEnergy(i, j));
+    const Cell peak = strongestCell();
+    const double strongest = expectedEnergy(peak.i, peak.j);
     double largest = 0.0;
     double largestEnergetic = 0.0;
     double weighted = 0.0;
@@ -198,8 +186,8 @@ void writeCalmStripeNumbers(FigureOutput& out) {
     writeVarianceMaps(out, viewer, textbook);
     double viewerProfile[diagonalCount];
     double textbookProfile[diagonalCount];
-    alongWind(viewer, viewerProfile);
-    alongWind(textbook, textbookProfile);
+    profileAlongWind(viewer, viewerProfile);
+    profileAlongWind(textbook, textbookProfile);
     writeProfiles(out, viewerProfile, textbookProfile);
 
     const double viewerMean = meanOf(viewer);

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "image/image.h"
@@ -14,8 +13,6 @@
 #include "tools/figures/render_figures.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr double fullTurnDegrees = 360.0;
 constexpr unsigned char emptyCell = 255;
@@ -63,17 +60,18 @@ bool decodeDib(const char* fileName, Picture& picture) {
 // columns and how far each lies from the zenith; then its points, where t
 // falls among the rows (counted from the bottom, first uploaded) and their
 // direction around. The angles come from the dome's own points.
-std::string skyMapping(const Picture& sky) {
-    std::string text = "# The sky dome's rings: ring s column angle_from_zenith_deg\n";
-    char line[96];
+NumbersFile skyMapping(const Picture& sky) {
+    NumbersFile file =
+        numbersFile("sky-mapping.dat", "The sky dome's rings: ring s column angle_from_zenith_deg");
     for (int ring = 0; ring < skyDomeRings; ++ring) {
         const float* point = skyDome[ring][0];
         const double polar = std::atan2(std::hypot(point[0], point[1]), point[2]);
-        std::snprintf(line, sizeof line, "%d %.6g %.6g %.6g\n", ring, skyDomeTextureS(ring),
-                      skyDomeTextureS(ring) * sky.width, polar * degreesPerRadian);
-        text += line;
+        addRow(file, {static_cast<double>(ring), skyDomeTextureS(ring),
+                      skyDomeTextureS(ring) * sky.width, polar * degreesPerRadian});
     }
-    text += "\n\n# Its points around: point t row azimuth_deg (from +x toward +y)\n";
+    addBlankLine(file);
+    addBlankLine(file);
+    addComment(file, "Its points around: point t row azimuth_deg (from +x toward +y)");
     double turned = 0.0; // whole turns, so that the angle grows from 0 to 360
     double previous = 0.0;
     for (int j = 0; j < skyDomePoints; ++j) {
@@ -84,11 +82,10 @@ std::string skyMapping(const Picture& sky) {
             azimuth += fullTurnDegrees;
         }
         previous = azimuth;
-        std::snprintf(line, sizeof line, "%d %.6g %.6g %.6g\n", j, skyDomeTextureT(j),
-                      skyDomeTextureT(j) * sky.height, azimuth);
-        text += line;
+        addRow(file, {static_cast<double>(j), skyDomeTextureT(j), skyDomeTextureT(j) * sky.height,
+                      azimuth});
     }
-    return text;
+    return file;
 }
 
 // The face's first uploaded row comes to the top of its cell.
@@ -120,26 +117,21 @@ Picture cubeCross() {
 
 // Label positions in the cross's pixels, counted from the bottom as a plot
 // counts them.
-std::string crossLabels(int side) {
-    std::string text = "# The cube cross's faces: x y label (pixels from the bottom left)\n";
-    char line[96];
+NumbersFile crossLabels(int side) {
+    NumbersFile file = numbersFile(
+        "cube-cross.dat", "The cube cross's faces: x y label (pixels from the bottom left)");
     for (int face = 0; face < cubeFaceCount; ++face) {
         const CrossCell& cell = crossCells[face];
-        std::snprintf(line, sizeof line, "%d %d \"%s: %s\"\n", cell.column * side + side / 2,
-                      (crossRows - 1 - cell.row) * side + side / 2, cell.label,
-                      environmentFaceFiles[face]);
-        text += line;
+        file.text += numberText(cell.column * side + side / 2) + " " +
+                     numberText((crossRows - 1 - cell.row) * side + side / 2) + " \"" + cell.label +
+                     ": " + environmentFaceFiles[face] + "\"\n";
     }
-    return text;
-}
-
-std::string inFolder(const std::string& folder, const char* name) {
-    return (fs::path(folder) / name).string();
+    return file;
 }
 
 } // namespace
 
-bool dataPictures(const FigureFolders& folders, std::string& values) {
+bool dataPictures(FigureOutput& out, bool numbersOnly) {
     Picture sky;
     Picture bottom;
     if (!decodeJpeg(skyImageFile, sky) || !decodeJpeg(bottomImageFile, bottom))
@@ -150,16 +142,17 @@ bool dataPictures(const FigureFolders& folders, std::string& values) {
         return false;
     }
     const int side = cross.width / crossColumns;
-    addValue(values, "sky_texture_width", sky.width);
-    addValue(values, "sky_texture_height", sky.height);
-    addValue(values, "sky_texture_horizon_column", skyDomeTextureS(skyDomeRings - 1) * sky.width);
-    addValue(values, "environment_face_size", side);
-    addValue(values, "bottom_size", bottom.width);
-    bool written = writeText(inFolder(folders.numbersDir, "sky-mapping.dat"), skyMapping(sky)) &&
-                   writeText(inFolder(folders.numbersDir, "cube-cross.dat"), crossLabels(side));
-    if (folders.numbersOnly)
-        return written;
-    return writePicture(inFolder(folders.pixelsDir, "sky-texture.png"), sky) &&
-           writePicture(inFolder(folders.pixelsDir, "cube-cross.png"), cross) &&
-           writePicture(inFolder(folders.outDir, "bottom.png"), bottom) && written;
+    quoteValue(out, "sky_texture_width", sky.width);
+    quoteValue(out, "sky_texture_height", sky.height);
+    quoteValue(out, "sky_texture_horizon_column", skyDomeTextureS(skyDomeRings - 1) * sky.width);
+    quoteValue(out, "environment_face_size", side);
+    quoteValue(out, "bottom_size", bottom.width);
+    saveNumbers(out, skyMapping(sky));
+    saveNumbers(out, crossLabels(side));
+    if (numbersOnly)
+        return true;
+    const std::string pixels = inFolder(out.outDir, "pixels");
+    return makeFolder(out, pixels) && writePicture(out, inFolder(pixels, "sky-texture.png"), sky) &&
+           writePicture(out, inFolder(pixels, "cube-cross.png"), cross) &&
+           writePicture(out, inFolder(out.outDir, "bottom.png"), bottom);
 }
