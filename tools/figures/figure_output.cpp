@@ -57,6 +57,10 @@ void addBlankLine(NumbersFile& file) {
     file.text += "\n";
 }
 
+void endIndex(NumbersFile& file) {
+    file.text += "\n\n";
+}
+
 bool parseFigureArguments(int argc, char** argv, FigureArguments& arguments) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--numbers-only") == 0)

@@ -21,7 +21,9 @@ NumbersFile numbersFile(const std::string& name, const std::string& description)
 void addComment(NumbersFile& file, const std::string& comment);
 void addRow(NumbersFile& file, std::initializer_list<double> columns);
 void addRow(NumbersFile& file, const double* columns, int count);
+// One blank line ends a block of rows; two end one of gnuplot's indexes.
 void addBlankLine(NumbersFile& file);
+void endIndex(NumbersFile& file);
 
 struct QuotedValue {
     std::string key; // lower_snake_case, a valid gnuplot variable name

@@ -9,8 +9,10 @@
 #include "ocean/ocean_state.h"
 #include "tools/figures/figure_output.h"
 
-// A 64 x 64 field as a gnuplot matrix: line i holds element [i][0..63].
-void addMatrix(NumbersFile& file, const double (&field)[gridSize][gridSize]);
+// A 64 x 64 field as a file of gnuplot's matrix form: line i holds element
+// [i][0..63].
+void saveMatrix(FigureOutput& out, const std::string& name, const std::string& description,
+                const double (&field)[gridSize][gridSize]);
 
 // ---- The sea (figures_sea.cpp) ---------------------------------------------
 // The viewer's own step at the fixed sea's wave time, the initial spectrum

@@ -78,8 +78,7 @@ Track follow(NumbersFile& file, const std::vector<Line>& lines, int start, int c
         addRow(file, {m * sweepInterval, x});
         addPoint(track, m * sweepInterval, x);
     }
-    addBlankLine(file);
-    addBlankLine(file);
+    endIndex(file);
     return track;
 }
 

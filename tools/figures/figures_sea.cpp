@@ -101,9 +101,12 @@ std::vector<AlongWindHeights> sweepAlongWind() {
     return sweep;
 }
 
-void addMatrix(NumbersFile& file, const double (&field)[gridSize][gridSize]) {
+void saveMatrix(FigureOutput& out, const std::string& name, const std::string& description,
+                const double (&field)[gridSize][gridSize]) {
+    NumbersFile file = numbersFile(name, description);
     for (const auto& row : field)
         addRow(file, row, gridSize);
+    saveNumbers(out, file);
 }
 
 FieldSummary summarise(const double (&field)[gridSize][gridSize]) {

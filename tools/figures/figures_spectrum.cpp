@@ -120,23 +120,13 @@ void writeTransformNumbers(FigureOutput& out) {
             imaginary[i][j] = latticeImaginary(i, j);
         }
     }
-    const char* layout = "; matrix, line i = lattice row i (x = 2 i), column j (y = 2 j)";
-    const struct {
-        const char* name;
-        const char* description;
-        const double (&field)[gridSize][gridSize];
-    } fields[] = {
-        {"raw-transform.dat", "Real part of the inverse transform before the checker sign",
-         rawReal},
-        {"heights.dat", "Heights as the viewer leaves them, world units before x 0.1", height},
-        {"imaginary.dat", "Imaginary part of the transform with the checker sign applied",
-         imaginary},
-    };
-    for (const auto& f : fields) {
-        NumbersFile file = numbersFile(f.name, f.description + std::string(layout));
-        addMatrix(file, f.field);
-        saveNumbers(out, file);
-    }
+    const std::string layout = "; matrix, line i = lattice row i (x = 2 i), column j (y = 2 j)";
+    saveMatrix(out, "raw-transform.dat",
+               "Real part of the inverse transform before the checker sign" + layout, rawReal);
+    saveMatrix(out, "heights.dat",
+               "Heights as the viewer leaves them, world units before x 0.1" + layout, height);
+    saveMatrix(out, "imaginary.dat",
+               "Imaginary part of the transform with the checker sign applied" + layout, imaginary);
 
     const FieldSummary re = summarise(height);
     const FieldSummary im = summarise(imaginary);

@@ -58,9 +58,7 @@ void tallyStripes(StripeTally& tally) {
         synthesiseTextbookSea(t);
         tally.textbookIm2 += addHeights(tally.textbook);
     }
-    for (const auto& row : tally.viewer.sumSquares)
-        for (double s : row)
-            tally.viewerRe2 += s;
+    tally.viewerRe2 = summarise(tally.viewer.sumSquares).sum;
 }
 
 void variances(const Moments& m, double (&variance)[gridSize][gridSize]) {
@@ -70,10 +68,6 @@ void variances(const Moments& m, double (&variance)[gridSize][gridSize]) {
             variance[i][j] = m.sumSquares[i][j] / sampleCount - mean * mean;
         }
     }
-}
-
-double meanOf(const double (&field)[gridSize][gridSize]) {
-    return summarise(field).sum / (gridSize * gridSize);
 }
 
 // The variance averaged along each line i + j = n.
@@ -98,19 +92,6 @@ int lowestIn(const double (&profile)[diagonalCount], int first, int last) {
         if (profile[n] < profile[lowest])
             lowest = n;
     return lowest;
-}
-
-void writeVarianceMaps(FigureOutput& out, const double (&viewer)[gridSize][gridSize],
-                       const double (&textbook)[gridSize][gridSize]) {
-    const std::string layout = ", over the sampled wave times; matrix, line i = lattice row i";
-    NumbersFile file =
-        numbersFile("calm-stripes-viewer.dat", "Height variance, the viewer's pairing" + layout);
-    addMatrix(file, viewer);
-    saveNumbers(out, file);
-    file = numbersFile("calm-stripes-textbook.dat",
-                       "Height variance, the textbook pairing (not the viewer's)" + layout);
-    addMatrix(file, textbook);
-    saveNumbers(out, file);
 }
 
 void writeProfiles(FigureOutput& out, const double (&viewer)[diagonalCount],
@@ -183,15 +164,19 @@ void writeCalmStripeNumbers(FigureOutput& out) {
     static double textbook[gridSize][gridSize];
     variances(tally.viewer, viewer);
     variances(tally.textbook, textbook);
-    writeVarianceMaps(out, viewer, textbook);
+    const std::string layout = ", over the sampled wave times; matrix, line i = lattice row i";
+    saveMatrix(out, "calm-stripes-viewer.dat", "Height variance, the viewer's pairing" + layout,
+               viewer);
+    saveMatrix(out, "calm-stripes-textbook.dat",
+               "Height variance, the textbook pairing (not the viewer's)" + layout, textbook);
     double viewerProfile[diagonalCount];
     double textbookProfile[diagonalCount];
     profileAlongWind(viewer, viewerProfile);
     profileAlongWind(textbook, textbookProfile);
     writeProfiles(out, viewerProfile, textbookProfile);
 
-    const double viewerMean = meanOf(viewer);
-    const double textbookMean = meanOf(textbook);
+    const double viewerMean = summarise(viewer).sum / (gridSize * gridSize);
+    const double textbookMean = summarise(textbook).sum / (gridSize * gridSize);
     quoteValue(out, "stripe_samples", sampleCount);
     quoteValue(out, "stripe_sample_interval", sampleInterval);
     quoteValue(out, "drawn_height_variance", viewerMean);

@@ -167,10 +167,8 @@ void writeWedgeView(FigureOutput& out, WedgeFiles& files, float viewHeading, con
     addRow(files.points, {apex.x, apex.y});
     addRow(files.points, {cameraX, cameraY});
     addRow(files.points, {eyeOverSea().x, eyeOverSea().y});
-    for (NumbersFile* f : {&files.tiles, &files.edges, &files.points}) {
-        addBlankLine(*f);
-        addBlankLine(*f);
-    }
+    for (NumbersFile* f : {&files.tiles, &files.edges, &files.points})
+        endIndex(*f);
     const std::string view = name;
     quoteValue(out, view + "_heading", viewHeading);
     quoteValue(out, view + "_tiles_drawn", counts.drawn);

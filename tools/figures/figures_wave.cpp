@@ -51,8 +51,7 @@ void writeSingleWaveNumbers(FigureOutput& out) {
             const Vector3d& p = renderGrid.positions[n][0];
             addRow(file, {static_cast<double>(n), n * latticeSpacing, p.x, p.z});
         }
-        addBlankLine(file);
-        addBlankLine(file);
+        endIndex(file);
         const std::string suffix = "_" + std::to_string(index++);
         quoteValue(out, "single_wave_steepness" + suffix, steepness);
         quoteValue(out, "single_wave_amplitude" + suffix, amplitude);
@@ -71,11 +70,10 @@ void writeJacobianNumbers(FigureOutput& out) {
             crowded += jacobian[i][j] < crowdedJacobian ? 1 : 0;
         }
     }
-    NumbersFile file = numbersFile(
-        "jacobian.dat", "Jacobian of the displacement over the fixed sea; matrix, line i = "
-                        "lattice row i (x = 2 i), column j (y = 2 j)");
-    addMatrix(file, jacobian);
-    saveNumbers(out, file);
+    saveMatrix(out, "jacobian.dat",
+               "Jacobian of the displacement over the fixed sea; matrix, line i = lattice row i "
+               "(x = 2 i), column j (y = 2 j)",
+               jacobian);
     quoteValue(out, "jacobian_mean", summarise(jacobian).sum / (gridSize * gridSize));
     quoteValue(out, "crowded_jacobian", crowdedJacobian);
     quoteValue(out, "jacobian_crowded_points", crowded);

@@ -69,8 +69,7 @@ NumbersFile skyMapping(const Picture& sky) {
         addRow(file, {static_cast<double>(ring), skyDomeTextureS(ring),
                       skyDomeTextureS(ring) * sky.width, polar * degreesPerRadian});
     }
-    addBlankLine(file);
-    addBlankLine(file);
+    endIndex(file);
     addComment(file, "Its points around: point t row azimuth_deg (from +x toward +y)");
     double turned = 0.0; // whole turns, so that the angle grows from 0 to 360
     double previous = 0.0;
