@@ -35,6 +35,14 @@ struct Cell {
     int j;
 };
 Cell strongestCell();
+// The squared moduli of the drawn initial spectrum, summed.
+double drawnSpectrumEnergy();
+// Rows 0 .. 31 are mirrored (row 31 into row 32, which the step then
+// computes itself); rows 31 and 32 are the ones whose own waves reach the
+// heights unmirrored.
+bool mirrored(int i);
+// Lines of constant i + j lie across the wind: 0 .. 126 over a tile.
+constexpr int diagonalCount = 2 * gridSize - 1;
 // The heights' variance the spectrum predicts for a sea whose heights are
 // real: each cell's expected energy and its negated partner's.
 double expectedHeightVariance();

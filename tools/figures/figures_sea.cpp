@@ -45,6 +45,18 @@ Cell strongestCell() {
     return best;
 }
 
+double drawnSpectrumEnergy() {
+    double sum = 0.0;
+    for (const auto& row : initialSpectrum)
+        for (const Complex& c : row)
+            sum += energyOf(c);
+    return sum;
+}
+
+bool mirrored(int i) {
+    return i < centreIndex - 1;
+}
+
 double expectedHeightVariance() {
     double sum = 0.0;
     for (int i = 0; i < gridSize; ++i)

@@ -23,12 +23,10 @@ void quoteWave(FigureOutput& out, const char* prefix, const WaveVector& v) {
 // The shortest wave that carries energy, and the sums of the spectrum.
 void quoteSpectrumTotals(FigureOutput& out) {
     WaveVector shortest = waveVectors[centreIndex][centreIndex];
-    double drawn = 0.0;
     int silent = 0;
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             const double p = expectedEnergy(i, j);
-            drawn += energyOf(initialSpectrum[i][j]);
             silent += p == 0.0 ? 1 : 0;
             if (p > 0.0 && waveVectors[i][j].kLength > shortest.kLength)
                 shortest = waveVectors[i][j];
@@ -36,7 +34,7 @@ void quoteSpectrumTotals(FigureOutput& out) {
     }
     quoteWave(out, "shortest", shortest);
     quoteValue(out, "cells_without_energy", silent);
-    quoteValue(out, "spectrum_drawn_energy", drawn);
+    quoteValue(out, "spectrum_drawn_energy", drawnSpectrumEnergy());
     quoteValue(out, "expected_height_variance", expectedHeightVariance());
 }
 

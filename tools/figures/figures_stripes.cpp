@@ -13,8 +13,6 @@ namespace {
 // variance at a point to settle to a few per cent.
 constexpr int sampleCount = 600;
 constexpr double sampleInterval = 0.37;
-// Lines of constant i + j lie across the wind: 0 .. 126 over a tile.
-constexpr int diagonalCount = 2 * gridSize - 1;
 // Cells with less than this share of the strongest cell's energy are left
 // out of the largest frequency error worth quoting.
 constexpr double energeticShare = 0.01;
@@ -120,7 +118,7 @@ void quoteStripes(FigureOutput& out, const double (&viewer)[diagonalCount],
 }
 
 // A mirrored cell (63 - i, 63 - j) turns at the frequency of cell (i, j).
-// Rows 31 and 32 are not mirrored: the step evolves each of them itself.
+// Only the mirrored rows.
 void quoteMirroredFrequencies(FigureOutput& out) {
     const Cell peak = strongestCell();
     const double strongest = expectedEnergy(peak.i, peak.j);
@@ -129,7 +127,7 @@ void quoteMirroredFrequencies(FigureOutput& out) {
     double weighted = 0.0;
     double weights = 0.0;
     double errorAtPeak = 0.0;
-    for (int i = 0; i < centreIndex - 1; ++i) {
+    for (int i = 0; mirrored(i); ++i) {
         for (int j = 0; j < gridSize; ++j) {
             const int mi = gridSize - 1 - i;
             const int mj = gridSize - 1 - j;
