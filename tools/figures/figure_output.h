@@ -48,9 +48,10 @@ struct FigureArguments {
 };
 bool parseFigureArguments(int argc, char** argv, FigureArguments& arguments);
 
-// Each says on standard error what it cannot do and marks the run failed.
 std::string inFolder(const std::string& folder, const std::string& name);
 std::string numbersFolder(const FigureOutput& out);
+// Each returns false when it cannot do its job, says so on standard error
+// and marks the run failed.
 bool makeFolder(FigureOutput& out, const std::string& folder);
 bool saveText(FigureOutput& out, const std::string& path, const std::string& text);
 bool saveNumbers(FigureOutput& out, const NumbersFile& file);
