@@ -115,7 +115,7 @@ constexpr int glintView = 2; // turned toward the light
 extern const SeaView seaViews[seaViewCount];
 // The frame of the view over the fixed sea at wave time t, composed as the
 // viewer composes it in its window and read back before the swap: RGB, rows
-// from the top down, windowWidth x windowHeight.
+// from the bottom up, windowWidth x windowHeight.
 std::vector<unsigned char> drawFixedSeaFrame(const SeaView& view, double t);
 
 // ---- Process (main.cpp) ----------------------------------------------------

@@ -16,14 +16,10 @@ std::vector<unsigned char> drawFixedSeaFrame(const SeaView& view, double t) {
     composeFrame();
     glFinish();
 
-    const std::size_t rowBytes = static_cast<std::size_t>(windowWidth) * 3;
-    std::vector<unsigned char> samples(rowBytes * windowHeight);
+    std::vector<unsigned char> samples(static_cast<std::size_t>(windowWidth) * windowHeight * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    // The rendering library counts rows from the bottom.
-    for (int row = 0; row < windowHeight; ++row)
-        glReadPixels(0, windowHeight - 1 - row, windowWidth, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                     &samples[row * rowBytes]);
+    glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE, samples.data());
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     return samples;
 }

@@ -15,6 +15,7 @@
 #include "render/gl_api.h"
 #include "render/render_state.h"
 #include "tools/pictures/picture_difference.h"
+#include "tools/pictures/png_file.h"
 
 // Names the view in gtest's messages instead of the record's bytes.
 void PrintTo(const SeaView& view, std::ostream* out) {
@@ -23,7 +24,6 @@ void PrintTo(const SeaView& view, std::ostream* out) {
 
 namespace {
 
-using namespace pictures;
 namespace fs = std::filesystem;
 
 // The tolerance, chosen by experiment on these views (measured shares in
@@ -52,8 +52,8 @@ bool rewriting() {
 }
 
 // One step of the fixed sea at its wave time, then the frame of the view.
-RgbPicture drawReferenceFrame(const SeaView& view) {
-    return RgbPicture{windowWidth, windowHeight, drawFixedSeaFrame(view, fixedSeaWaveTime)};
+Picture drawReferenceFrame(const SeaView& view) {
+    return Picture{windowWidth, windowHeight, 3, drawFixedSeaFrame(view, fixedSeaWaveTime)};
 }
 
 fs::path referencePath(const SeaView& view) {
@@ -61,7 +61,7 @@ fs::path referencePath(const SeaView& view) {
 }
 
 // The actual picture and the amplified difference, for review.
-void keepFailure(const SeaView& view, const RgbPicture& actual, const RgbPicture& expected) {
+void keepFailure(const SeaView& view, const Picture& actual, const Picture& expected) {
     const fs::path folder = OCEAN_REFERENCE_FAILURES;
     fs::create_directories(folder);
     std::string error;
@@ -94,14 +94,14 @@ TEST_P(ReferencePictureTest, FrameMatchesTheReferencePicture) {
         unbindShaderPrograms();
         ASSERT_NE(program, 0) << "the water's programs are not usable";
     }
-    const RgbPicture actual = drawReferenceFrame(view);
+    const Picture actual = drawReferenceFrame(view);
     std::string error;
     if (rewriting()) {
         ASSERT_TRUE(writePng(referencePath(view).string(), actual, error)) << error;
         std::printf("wrote %s\n", referencePath(view).c_str());
         return;
     }
-    RgbPicture expected;
+    Picture expected;
     ASSERT_TRUE(readPng(referencePath(view).string(), expected, error))
         << referencePath(view) << ": " << error;
     ASSERT_EQ(expected.width, actual.width);

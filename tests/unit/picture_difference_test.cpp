@@ -8,15 +8,13 @@
 
 namespace {
 
-using namespace pictures;
-
 constexpr int width = 128;
 constexpr int height = 96;
 
 // Cells of 4 x 4 pixels in colours between 110 and 240, so that edges run
 // everywhere and a 2 % change moves every block's mean by more than 2 levels.
-RgbPicture detailedPicture() {
-    RgbPicture picture{width, height, std::vector<unsigned char>(width * height * 3)};
+Picture detailedPicture() {
+    Picture picture = blankPicture(width, height);
     unsigned int state = 12345u;
     std::vector<unsigned char> cells((width / 4) * (height / 4) * 3);
     for (unsigned char& cell : cells) {
@@ -31,15 +29,15 @@ RgbPicture detailedPicture() {
     return picture;
 }
 
-RgbPicture brightened(RgbPicture picture) {
+Picture brightened(Picture picture) {
     for (unsigned char& sample : picture.samples)
         sample = static_cast<unsigned char>(std::min(255, static_cast<int>(sample * 1.02 + 0.5)));
     return picture;
 }
 
 // Everything one pixel to the right; the first column repeats.
-RgbPicture shiftedRight(const RgbPicture& picture) {
-    RgbPicture shifted = picture;
+Picture shiftedRight(const Picture& picture) {
+    Picture shifted = picture;
     for (int y = 0; y < height; ++y)
         for (int x = 1; x < width; ++x)
             for (int c = 0; c < 3; ++c)
@@ -49,7 +47,7 @@ RgbPicture shiftedRight(const RgbPicture& picture) {
 }
 
 // One block, not on the block grid, in another colour.
-RgbPicture withBlockChanged(RgbPicture picture) {
+Picture withBlockChanged(Picture picture) {
     for (int y = 40; y < 56; ++y)
         for (int x = 72; x < 88; ++x)
             for (int c = 0; c < 3; ++c) {
@@ -61,7 +59,7 @@ RgbPicture withBlockChanged(RgbPicture picture) {
 
 // Every sample a level up or down, or left alone, as a renderer that rounds
 // differently would draw it.
-RgbPicture jittered(RgbPicture picture) {
+Picture jittered(Picture picture) {
     unsigned int state = 777u;
     for (unsigned char& sample : picture.samples) {
         state = state * 1103515245u + 12345u;
@@ -70,7 +68,7 @@ RgbPicture jittered(RgbPicture picture) {
     return picture;
 }
 
-RgbPicture cropped(RgbPicture picture) {
+Picture cropped(Picture picture) {
     picture.height -= 1;
     picture.samples.resize(picture.samples.size() - width * 3);
     return picture;
@@ -78,14 +76,14 @@ RgbPicture cropped(RgbPicture picture) {
 
 struct Case {
     const char* change;
-    std::function<RgbPicture(const RgbPicture&)> apply;
+    std::function<Picture(const Picture&)> apply;
     bool same;
 };
 
 TEST(PictureDifference, TellsChangedLooksFromRounding) {
-    const RgbPicture expected = detailedPicture();
+    const Picture expected = detailedPicture();
     const Case cases[] = {
-        {"unchanged", [](const RgbPicture& p) { return p; }, true},
+        {"unchanged", [](const Picture& p) { return p; }, true},
         {"one level of jitter", jittered, true},
         {"2 % brighter", brightened, false},
         {"shifted by one pixel", shiftedRight, false},
@@ -103,7 +101,7 @@ TEST(PictureDifference, TellsChangedLooksFromRounding) {
 // Each view on its own: a tint moves blocks, not single pixels past the
 // limit; a moved edge moves pixels.
 TEST(PictureDifference, BlocksSeeTintsAndPixelsSeeEdges) {
-    const RgbPicture expected = detailedPicture();
+    const Picture expected = detailedPicture();
     const PictureDifference tint = compareWithReference(brightened(expected), expected);
     EXPECT_EQ(tint.sharePixelsOff, 0.0);
     EXPECT_EQ(tint.shareBlocksOff, 1.0);

@@ -3,19 +3,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-// 8-bit samples, rows in the order the texture uploads them: row 0 is the
-// first row uploaded, which is the bottom row of the picture as it is stored.
-// Three components (red, green, blue) a pixel, or one for a grey picture;
-// the image tests' JPEG files also have two (no colour space) or four (CMYK).
-struct Picture {
-    int width;
-    int height;
-    int components;
-    std::vector<unsigned char> samples;
-};
-Picture blankPicture(int width, int height, int components = 3); // all zero (asset_picture.cpp)
+#include "tools/pictures/picture.h"
 
 // ---- Noise (asset_noise.cpp) ----------------------------------------------
 double valueNoise(double x, double y, unsigned int seed);

@@ -4,40 +4,18 @@
 // pictures are gnuplot's (docs/figures/plots), so this tool writes numbers
 // only, with or without the flag, which the figure tools share.
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "tools/figures/figures.h"
 
-namespace {
-
-bool parseArguments(int argc, char** argv, std::string& outDir) {
-    if (argc < 2 || argc > 3)
-        return false;
-    if (argc == 3 && std::strcmp(argv[2], "--numbers-only") != 0)
-        return false;
-    outDir = argv[1];
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    std::string outDir;
-    if (!parseArguments(argc, argv, outDir)) {
+    FigureArguments arguments;
+    if (!parseFigureArguments(argc, argv, arguments) || !arguments.clipDir.empty()) {
         std::fprintf(stderr, "usage: figure-numbers OUTDIR [--numbers-only]\n");
         return 2;
     }
-    FigureOutput out;
-    out.numbersDir = outDir + "/numbers";
-    std::error_code error;
-    std::filesystem::create_directories(out.numbersDir, error);
-    if (error) {
-        std::fprintf(stderr, "figure-numbers: cannot make %s: %s\n", out.numbersDir.c_str(),
-                     error.message().c_str());
+    FigureOutput out{"figure-numbers", arguments.outDir};
+    if (!makeFolder(out, numbersFolder(out)))
         return 1;
-    }
     seedRandom(fixedSeaSeed);
     initWaveSpectrum();
     quoteValue(out, "fixed_sea_seed", fixedSeaSeed);
@@ -62,6 +40,6 @@ int main(int argc, char** argv) {
     writeTickNumbers(out);
     writeTurnedWindNumbers(out);
     writeDepartureNumbers(out);
-    writeValues(out);
-    return 0;
+    saveValues(out, "values.txt", "The values the guide quotes, from figure-numbers");
+    return out.failed ? 1 : 0;
 }

@@ -3,38 +3,13 @@
 // plain text for gnuplot, and the values the guide quotes.
 #pragma once
 
-#include <cstdio>
-#include <initializer_list>
-#include <string>
-#include <vector>
-
 #include "ocean/ocean_state.h"
+#include "tools/figures/figure_output.h"
 
-// ---- Output (numbers_files.cpp) --------------------------------------------
-struct QuotedValue {
-    std::string key; // lower_snake_case, a valid gnuplot variable name
-    double value;
-};
-
-// The numbers folder and the values quoted so far, written last as
-// values.txt.
-struct FigureOutput {
-    std::string numbersDir;
-    std::vector<QuotedValue> values;
-};
-
-// A file in the numbers folder, begun with a comment line that says what it
-// holds. A file that cannot be written ends the tool with status 1.
-FILE* openNumbers(const FigureOutput& out, const char* fileName, const char* description);
-void writeRow(FILE* file, const double* columns, int count);
-void writeRow(FILE* file, std::initializer_list<double> columns);
-// A 64 x 64 field as a gnuplot matrix: line i holds element [i][0..63].
-void writeMatrix(FILE* file, const double (&field)[gridSize][gridSize]);
-void writeBlankLine(FILE* file);
-void closeNumbers(FILE* file, const char* fileName);
-// Kept for values.txt and printed on standard output at once.
-void quoteValue(FigureOutput& out, const std::string& key, double value);
-void writeValues(const FigureOutput& out);
+// A 64 x 64 field as a file of gnuplot's matrix form: line i holds element
+// [i][0..63].
+void saveMatrix(FigureOutput& out, const std::string& name, const std::string& description,
+                const double (&field)[gridSize][gridSize]);
 
 // ---- The sea (figures_sea.cpp) ---------------------------------------------
 // The viewer's own step at the fixed sea's wave time, the initial spectrum
@@ -45,9 +20,26 @@ void synthesiseFixedSea();
 // conjugate taken, every cell computed; the rest of the step is the
 // viewer's own.
 void synthesiseTextbookSea(double t);
+// A coefficient's squared modulus.
+double energyOf(const Complex& c);
 // The expected energy of a cell's initial coefficient, from the viewer's
 // spectrum and wind.
 double expectedEnergy(int i, int j);
+// The cell of the most expected energy. The spectrum gives a wave vector and
+// its negation the same energy: of the two, the one along the wind.
+struct Cell {
+    int i;
+    int j;
+};
+Cell strongestCell();
+// The squared moduli of the drawn initial spectrum, summed.
+double drawnSpectrumEnergy();
+// Rows 0 .. 31 are mirrored (row 31 into row 32, which the step then
+// computes itself); rows 31 and 32 are the ones whose own waves reach the
+// heights unmirrored.
+bool mirrored(int i);
+// Lines of constant i + j lie across the wind: 0 .. 126 over a tile.
+constexpr int diagonalCount = 2 * gridSize - 1;
 // The heights' variance the spectrum predicts for a sea whose heights are
 // real: each cell's expected energy and its negated partner's.
 double expectedHeightVariance();
@@ -59,6 +51,19 @@ double latticeImaginary(int i, int j);
 // area: below 0 the surface would fold over itself there.
 double latticeJacobian(int i, int j);
 double lowestJacobian(); // over the whole patch
+// A field's sum, sum of squares and extremes.
+struct FieldSummary {
+    double sum;
+    double sumSquares;
+    double lowest;
+    double highest;
+};
+FieldSummary summarise(const double (&field)[gridSize][gridSize]);
+// Every coefficient zero, for a field of chosen cells.
+void clearField(Complex (&field)[gridSize][gridSize]);
+// The fixed sea's wind blows along (1, 1): a point's distance along it from
+// the origin.
+double alongWind(double x, double y);
 
 // ---- Figures, in the order of the data's path -----------------------------
 void writeSpectrumNumbers(FigureOutput& out);   // figures_spectrum.cpp

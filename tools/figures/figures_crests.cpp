@@ -34,9 +34,7 @@ int wrapped(int n) {
 // patches: each cell evolved alone, without a partner, so that the line
 // holds two plain waves and no mirrored copy.
 void synthesiseGroup(double t, Line& heights, Line& envelope) {
-    for (auto& row : heightField)
-        for (Complex& c : row)
-            c = Complex{0.0, 0.0};
+    clearField(heightField);
     for (int step : groupSteps) {
         const WaveVector& v = waveVectors[centreIndex + step][centreIndex];
         heightField[centreIndex + step][centreIndex] = evolvedCoefficient(
@@ -86,7 +84,7 @@ struct Track {
 
 // Moves the track to the line's maximum next to it and records its place,
 // unwrapped across the two patches.
-void step(Track& track, const Line& line, double t, FILE* file) {
+void step(Track& track, const Line& line, double t, NumbersFile& file) {
     const int next = climb(line, track.point);
     if (next == 0 && track.point == lineLength - 1)
         ++track.turns;
@@ -94,7 +92,7 @@ void step(Track& track, const Line& line, double t, FILE* file) {
         --track.turns;
     track.point = next;
     const double x = (track.turns * lineLength + next + peakOffset(line, next)) * latticeSpacing;
-    writeRow(file, {t, x});
+    addRow(file, {t, x});
     track.sumT += t;
     track.sumX += x;
     track.sumTT += t * t;
@@ -130,19 +128,20 @@ void writeCrestNumbers(FigureOutput& out) {
     quoteValue(out, "group_steps", steps);
     quoteValue(out, "group_interval", interval);
     quoteValue(out, "group_line_length", lineLength);
-    FILE* field = openNumbers(out, "wave-group.dat",
-                              "Heights of a two-wave group along x over two patches; matrix, "
-                              "line m = running time m x group_interval, column n = x / 2");
-    FILE* tracks = openNumbers(out, "wave-group-tracks.dat",
-                               "running time, x (unwrapped): index 0 a crest, index 1 the "
-                               "envelope's top");
+    NumbersFile field =
+        numbersFile("wave-group.dat", "Heights of a two-wave group along x over two patches; "
+                                      "matrix, line m = running time m x group_interval, column "
+                                      "n = x / 2");
+    NumbersFile tracks = numbersFile("wave-group-tracks.dat",
+                                     "running time, x (unwrapped): index 0 a crest, index 1 the "
+                                     "envelope's top");
     static Line heights[steps];
     static Line envelopes[steps];
     for (int m = 0; m < steps; ++m) {
         synthesiseGroup(fixedSeaWaveTimeAfter(m * interval), heights[m], envelopes[m]);
-        writeRow(field, heights[m], lineLength);
+        addRow(field, heights[m], lineLength);
     }
-    closeNumbers(field, "wave-group.dat");
+    saveNumbers(out, field);
     // The crest followed is the one at the envelope's top at the start.
     Track crest;
     Track group;
@@ -150,11 +149,10 @@ void writeCrestNumbers(FigureOutput& out) {
     group.point = highest(envelopes[0]);
     for (int m = 0; m <= crestSteps; ++m)
         step(crest, heights[m], m * interval, tracks);
-    writeBlankLine(tracks);
-    writeBlankLine(tracks);
+    endIndex(tracks);
     for (int m = 0; m < steps; ++m)
         step(group, envelopes[m], m * interval, tracks);
-    closeNumbers(tracks, "wave-group-tracks.dat");
+    saveNumbers(out, tracks);
     quoteValue(out, "group_crest_speed", fittedSpeed(crest));
     quoteValue(out, "group_top_speed", fittedSpeed(group));
     // Deep water: d omega / d|k| = sqrt(g / |k|) / 2, half the phase speed.

@@ -12,30 +12,15 @@ namespace {
 // the wind.
 constexpr int followedStep = -3;
 
-double energyOf(const Complex& c) {
-    return c.re * c.re + c.im * c.im;
-}
-
-void clearSpectrum(Complex (&field)[gridSize][gridSize]) {
-    for (auto& row : field)
-        for (Complex& c : row)
-            c = Complex{0.0, 0.0};
-}
-
 // The heights of the cells holding a value alone, through the viewer's
-// transform and checker sign: their largest magnitude and their rms.
-void loneHeights(Complex (&field)[gridSize][gridSize], double& largest, double& rms) {
+// transform and checker sign.
+FieldSummary loneHeights(Complex (&field)[gridSize][gridSize]) {
     fft2D(field, gridSize, gridSize, -1);
-    largest = 0.0;
-    rms = 0.0;
-    for (int p = 0; p < gridSize; ++p) {
-        for (int q = 0; q < gridSize; ++q) {
-            const double h = checkerSign(p + q) * field[p][q].re;
-            largest = std::fmax(largest, std::fabs(h));
-            rms += h * h;
-        }
-    }
-    rms = std::sqrt(rms / (gridSize * gridSize));
+    static double heights[gridSize][gridSize];
+    for (int p = 0; p < gridSize; ++p)
+        for (int q = 0; q < gridSize; ++q)
+            heights[p][q] = checkerSign(p + q) * field[p][q].re;
+    return summarise(heights);
 }
 
 void quoteCell(FigureOutput& out, const std::string& name, int i, int j) {
@@ -46,13 +31,6 @@ void quoteCell(FigureOutput& out, const std::string& name, int i, int j) {
     quoteValue(out, name + "_expected_energy", expectedEnergy(i, j));
     quoteValue(out, name + "_h0_re", initialSpectrum[i][j].re);
     quoteValue(out, name + "_h0_im", initialSpectrum[i][j].im);
-}
-
-// Rows 0 .. 31 are mirrored (row 31 into row 32, which the step then
-// computes itself); rows 31 and 32 are the ones whose own waves reach the
-// heights unmirrored.
-bool mirrored(int i) {
-    return i < centreIndex - 1;
 }
 
 } // namespace
@@ -78,18 +56,17 @@ void writeFollowedCellNumbers(FigureOutput& out) {
                    std::hypot(heightField[mi][mi].re - h.im, heightField[mi][mi].im - h.re));
 
     static Complex lone[gridSize][gridSize];
-    double largest = 0.0;
-    double rms = 0.0;
-    clearSpectrum(lone);
+    clearField(lone);
     lone[i][i] = h;
-    loneHeights(lone, largest, rms);
+    const double rms = std::sqrt(loneHeights(lone).sumSquares / (gridSize * gridSize));
     quoteValue(out, "followed_lone_rms_times_root_two_over_modulus",
                rms * std::sqrt(2.0) / std::sqrt(energyOf(h)));
-    clearSpectrum(lone);
+    clearField(lone);
     lone[i][i] = h;
     lone[mi][mi] = Complex{h.im, h.re};
-    loneHeights(lone, largest, rms);
-    quoteValue(out, "followed_pair_height_max", largest);
+    const FieldSummary pair = loneHeights(lone);
+    quoteValue(out, "followed_pair_height_max",
+               std::fmax(std::fabs(pair.lowest), std::fabs(pair.highest)));
 }
 
 // The time average of the drawn heights' variance, worked out from the
@@ -100,7 +77,6 @@ void writeFollowedCellNumbers(FigureOutput& out) {
 void writeCalmStripePrediction(FigureOutput& out) {
     double pairs = 0.0;
     double unmirrored = 0.0;
-    double all = 0.0;
     for (int i = 0; i <= centreIndex; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             const double both = energyOf(initialSpectrum[i][j]) +
@@ -111,21 +87,19 @@ void writeCalmStripePrediction(FigureOutput& out) {
                 unmirrored += both / 2.0;
         }
     }
-    for (const auto& row : initialSpectrum)
-        for (const Complex& c : row)
-            all += energyOf(c);
+    const double all = drawnSpectrumEnergy();
 
-    FILE* file = openNumbers(out, "calm-stripes-predicted.dat",
-                             "n = i + j, distance along the wind, predicted variance of the "
-                             "viewer's heights, and of the imaginary part");
+    NumbersFile file = numbersFile("calm-stripes-predicted.dat",
+                                   "n = i + j, distance along the wind, predicted variance of the "
+                                   "viewer's heights, and of the imaginary part");
     const double delta = 2.0 * pi / patchLength;
-    for (int n = 0; n < 2 * gridSize - 1; ++n) {
+    for (int n = 0; n < diagonalCount; ++n) {
         const double beta = delta * n * latticeSpacing;
-        writeRow(file, {static_cast<double>(n), n * latticeSpacing / std::sqrt(2.0),
-                        pairs * (1.0 + std::sin(beta)) + unmirrored,
-                        pairs * (1.0 - std::sin(beta)) + unmirrored});
+        addRow(file, {static_cast<double>(n), alongWind(n * latticeSpacing, 0.0),
+                      pairs * (1.0 + std::sin(beta)) + unmirrored,
+                      pairs * (1.0 - std::sin(beta)) + unmirrored});
     }
-    closeNumbers(file, "calm-stripes-predicted.dat");
+    saveNumbers(out, file);
     quoteValue(out, "predicted_drawn_variance", pairs + unmirrored);
     quoteValue(out, "predicted_textbook_variance", 2.0 * all);
     quoteValue(out, "predicted_drawn_over_textbook", (pairs + unmirrored) / (2.0 * all));

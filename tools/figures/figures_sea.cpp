@@ -2,6 +2,7 @@
 // clock, and the textbook pairing that the calm stripes are compared with.
 #include <cmath>
 
+#include "app/app_state.h"
 #include "tools/figures/figures.h"
 
 void synthesiseFixedSea() {
@@ -23,11 +24,37 @@ void synthesiseTextbookSea(double t) {
     synthesiseSurface();
 }
 
+double energyOf(const Complex& c) {
+    return c.re * c.re + c.im * c.im;
+}
+
 // The initial coefficient is a complex Gaussian of this mean square.
 double expectedEnergy(int i, int j) {
     const double wind[2] = {windVelocityX, windVelocityY};
     const double k[2] = {waveVectors[i][j].kx, waveVectors[i][j].ky};
     return waveSpectrum(waveAmplitude, k, wind);
+}
+
+// Of two cells of equal energy the last, which is the one along the wind.
+Cell strongestCell() {
+    Cell best{0, 0};
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            if (expectedEnergy(i, j) >= expectedEnergy(best.i, best.j))
+                best = Cell{i, j};
+    return best;
+}
+
+double drawnSpectrumEnergy() {
+    double sum = 0.0;
+    for (const auto& row : initialSpectrum)
+        for (const Complex& c : row)
+            sum += energyOf(c);
+    return sum;
+}
+
+bool mirrored(int i) {
+    return i < centreIndex - 1;
 }
 
 double expectedHeightVariance() {
@@ -64,4 +91,35 @@ double lowestJacobian() {
         for (int j = 0; j < gridSize; ++j)
             lowest = std::fmin(lowest, latticeJacobian(i, j));
     return lowest;
+}
+
+void clearField(Complex (&field)[gridSize][gridSize]) {
+    for (auto& row : field)
+        for (Complex& c : row)
+            c = Complex{0.0, 0.0};
+}
+
+double alongWind(double x, double y) {
+    return (x + y) / std::sqrt(2.0);
+}
+
+void saveMatrix(FigureOutput& out, const std::string& name, const std::string& description,
+                const double (&field)[gridSize][gridSize]) {
+    NumbersFile file = numbersFile(name, description);
+    for (const auto& row : field)
+        addRow(file, row, gridSize);
+    saveNumbers(out, file);
+}
+
+FieldSummary summarise(const double (&field)[gridSize][gridSize]) {
+    FieldSummary s{0.0, 0.0, field[0][0], field[0][0]};
+    for (const auto& row : field) {
+        for (double v : row) {
+            s.sum += v;
+            s.sumSquares += v * v;
+            s.lowest = std::fmin(s.lowest, v);
+            s.highest = std::fmax(s.highest, v);
+        }
+    }
+    return s;
 }

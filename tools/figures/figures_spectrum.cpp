@@ -7,22 +7,6 @@
 
 namespace {
 
-struct Cell {
-    int i;
-    int j;
-};
-
-// The spectrum gives a wave vector and its negation the same energy: of the
-// two strongest cells, the last is the one along the wind.
-Cell strongestCell() {
-    Cell best{0, 0};
-    for (int i = 0; i < gridSize; ++i)
-        for (int j = 0; j < gridSize; ++j)
-            if (expectedEnergy(i, j) >= expectedEnergy(best.i, best.j))
-                best = Cell{i, j};
-    return best;
-}
-
 double wavelength(double waveNumber) {
     return 2.0 * pi / waveNumber;
 }
@@ -39,13 +23,10 @@ void quoteWave(FigureOutput& out, const char* prefix, const WaveVector& v) {
 // The shortest wave that carries energy, and the sums of the spectrum.
 void quoteSpectrumTotals(FigureOutput& out) {
     WaveVector shortest = waveVectors[centreIndex][centreIndex];
-    double drawn = 0.0;
     int silent = 0;
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             const double p = expectedEnergy(i, j);
-            drawn += initialSpectrum[i][j].re * initialSpectrum[i][j].re +
-                     initialSpectrum[i][j].im * initialSpectrum[i][j].im;
             silent += p == 0.0 ? 1 : 0;
             if (p > 0.0 && waveVectors[i][j].kLength > shortest.kLength)
                 shortest = waveVectors[i][j];
@@ -53,7 +34,7 @@ void quoteSpectrumTotals(FigureOutput& out) {
     }
     quoteWave(out, "shortest", shortest);
     quoteValue(out, "cells_without_energy", silent);
-    quoteValue(out, "spectrum_drawn_energy", drawn);
+    quoteValue(out, "spectrum_drawn_energy", drawnSpectrumEnergy());
     quoteValue(out, "expected_height_variance", expectedHeightVariance());
 }
 
@@ -61,9 +42,7 @@ void quoteSpectrumTotals(FigureOutput& out) {
 void quoteTransformScales(FigureOutput& out) {
     static Complex unit[gridSize][gridSize];
     for (auto direction : {-1, 1}) {
-        for (auto& row : unit)
-            for (Complex& c : row)
-                c = Complex{0.0, 0.0};
+        clearField(unit);
         unit[centreIndex + 1][centreIndex] = Complex{1.0, 0.0};
         fft2D(unit, gridSize, gridSize, direction);
         quoteValue(out, direction == 1 ? "forward_transform_scale" : "inverse_transform_scale",
@@ -74,17 +53,16 @@ void quoteTransformScales(FigureOutput& out) {
 } // namespace
 
 void writeSpectrumNumbers(FigureOutput& out) {
-    FILE* file = openNumbers(out, "spectrum.dat",
-                             "kx ky |h0(k)|^2 expected|h0|^2, rad/unit; blocks of constant kx");
+    NumbersFile file = numbersFile(
+        "spectrum.dat", "kx ky |h0(k)|^2 expected|h0|^2, rad/unit; blocks of constant kx");
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
-            const Complex& h0 = initialSpectrum[i][j];
-            writeRow(file, {waveVectors[i][j].kx, waveVectors[i][j].ky,
-                            h0.re * h0.re + h0.im * h0.im, expectedEnergy(i, j)});
+            addRow(file, {waveVectors[i][j].kx, waveVectors[i][j].ky,
+                          energyOf(initialSpectrum[i][j]), expectedEnergy(i, j)});
         }
-        writeBlankLine(file);
+        addBlankLine(file);
     }
-    closeNumbers(file, "spectrum.dat");
+    saveNumbers(out, file);
 
     const double windSpeed = std::hypot(windVelocityX, windVelocityY);
     quoteValue(out, "wind_speed", windSpeed);
@@ -124,7 +102,7 @@ void writeTransformNumbers(FigureOutput& out) {
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             raw[i][j] = heightField[i][j];
-            coefficientEnergy += raw[i][j].re * raw[i][j].re + raw[i][j].im * raw[i][j].im;
+            coefficientEnergy += energyOf(raw[i][j]);
         }
     }
     fft2D(raw, gridSize, gridSize, -1);
@@ -133,51 +111,33 @@ void writeTransformNumbers(FigureOutput& out) {
     static double rawReal[gridSize][gridSize];
     static double height[gridSize][gridSize];
     static double imaginary[gridSize][gridSize];
-    double sumRe2 = 0.0;
-    double sumIm2 = 0.0;
-    double lowest[2] = {latticeHeight(0, 0), latticeImaginary(0, 0)};
-    double highest[2] = {lowest[0], lowest[1]};
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             rawReal[i][j] = raw[i][j].re;
             height[i][j] = latticeHeight(i, j);
             imaginary[i][j] = latticeImaginary(i, j);
-            sumRe2 += height[i][j] * height[i][j];
-            sumIm2 += imaginary[i][j] * imaginary[i][j];
-            lowest[0] = std::fmin(lowest[0], height[i][j]);
-            highest[0] = std::fmax(highest[0], height[i][j]);
-            lowest[1] = std::fmin(lowest[1], imaginary[i][j]);
-            highest[1] = std::fmax(highest[1], imaginary[i][j]);
         }
     }
-    const char* layout = "; matrix, line i = lattice row i (x = 2 i), column j (y = 2 j)";
-    const struct {
-        const char* name;
-        const char* description;
-        const double (&field)[gridSize][gridSize];
-    } fields[] = {
-        {"raw-transform.dat", "Real part of the inverse transform before the checker sign",
-         rawReal},
-        {"heights.dat", "Heights as the viewer leaves them, world units before x 0.1", height},
-        {"imaginary.dat", "Imaginary part of the transform with the checker sign applied",
-         imaginary},
-    };
-    for (const auto& f : fields) {
-        FILE* file = openNumbers(out, f.name, (std::string(f.description) + layout).c_str());
-        writeMatrix(file, f.field);
-        closeNumbers(file, f.name);
-    }
+    const std::string layout = "; matrix, line i = lattice row i (x = 2 i), column j (y = 2 j)";
+    saveMatrix(out, "raw-transform.dat",
+               "Real part of the inverse transform before the checker sign" + layout, rawReal);
+    saveMatrix(out, "heights.dat",
+               "Heights as the viewer leaves them, world units before x 0.1" + layout, height);
+    saveMatrix(out, "imaginary.dat",
+               "Imaginary part of the transform with the checker sign applied" + layout, imaginary);
 
+    const FieldSummary re = summarise(height);
+    const FieldSummary im = summarise(imaginary);
     const double points = gridSize * gridSize;
     quoteValue(out, "mean_square_over_coefficient_energy",
-               (sumRe2 + sumIm2) / points / coefficientEnergy);
-    quoteValue(out, "height_rms", std::sqrt(sumRe2 / points));
-    quoteValue(out, "height_min", lowest[0]);
-    quoteValue(out, "height_max", highest[0]);
-    quoteValue(out, "drawn_height_rms", heightScale * std::sqrt(sumRe2 / points));
-    quoteValue(out, "imaginary_rms", std::sqrt(sumIm2 / points));
-    quoteValue(out, "imaginary_min", lowest[1]);
-    quoteValue(out, "imaginary_max", highest[1]);
-    quoteValue(out, "imaginary_to_real_rms_ratio", std::sqrt(sumIm2 / sumRe2));
-    quoteValue(out, "real_part_share", sumRe2 / (sumRe2 + sumIm2));
+               (re.sumSquares + im.sumSquares) / points / coefficientEnergy);
+    quoteValue(out, "height_rms", std::sqrt(re.sumSquares / points));
+    quoteValue(out, "height_min", re.lowest);
+    quoteValue(out, "height_max", re.highest);
+    quoteValue(out, "drawn_height_rms", heightScale * std::sqrt(re.sumSquares / points));
+    quoteValue(out, "imaginary_rms", std::sqrt(im.sumSquares / points));
+    quoteValue(out, "imaginary_min", im.lowest);
+    quoteValue(out, "imaginary_max", im.highest);
+    quoteValue(out, "imaginary_to_real_rms_ratio", std::sqrt(im.sumSquares / re.sumSquares));
+    quoteValue(out, "real_part_share", re.sumSquares / (re.sumSquares + im.sumSquares));
 }

@@ -13,8 +13,6 @@ namespace {
 // variance at a point to settle to a few per cent.
 constexpr int sampleCount = 600;
 constexpr double sampleInterval = 0.37;
-// Lines of constant i + j lie across the wind: 0 .. 126 over a tile.
-constexpr int diagonalCount = 2 * gridSize - 1;
 // Cells with less than this share of the strongest cell's energy are left
 // out of the largest frequency error worth quoting.
 constexpr double energeticShare = 0.01;
@@ -58,9 +56,7 @@ void tallyStripes(StripeTally& tally) {
         synthesiseTextbookSea(t);
         tally.textbookIm2 += addHeights(tally.textbook);
     }
-    for (const auto& row : tally.viewer.sumSquares)
-        for (double s : row)
-            tally.viewerRe2 += s;
+    tally.viewerRe2 = summarise(tally.viewer.sumSquares).sum;
 }
 
 void variances(const Moments& m, double (&variance)[gridSize][gridSize]) {
@@ -72,16 +68,9 @@ void variances(const Moments& m, double (&variance)[gridSize][gridSize]) {
     }
 }
 
-double meanOf(const double (&field)[gridSize][gridSize]) {
-    double sum = 0.0;
-    for (const auto& row : field)
-        for (double v : row)
-            sum += v;
-    return sum / (gridSize * gridSize);
-}
-
 // The variance averaged along each line i + j = n.
-void alongWind(const double (&variance)[gridSize][gridSize], double (&profile)[diagonalCount]) {
+void profileAlongWind(const double (&variance)[gridSize][gridSize],
+                      double (&profile)[diagonalCount]) {
     int count[diagonalCount] = {};
     for (double& p : profile)
         p = 0.0;
@@ -103,35 +92,15 @@ int lowestIn(const double (&profile)[diagonalCount], int first, int last) {
     return lowest;
 }
 
-void writeVarianceMaps(FigureOutput& out, const double (&viewer)[gridSize][gridSize],
-                       const double (&textbook)[gridSize][gridSize]) {
-    const char* layout = ", over the sampled wave times; matrix, line i = lattice row i";
-    FILE* file =
-        openNumbers(out, "calm-stripes-viewer.dat",
-                    (std::string("Height variance, the viewer's pairing") + layout).c_str());
-    writeMatrix(file, viewer);
-    closeNumbers(file, "calm-stripes-viewer.dat");
-    file = openNumbers(
-        out, "calm-stripes-textbook.dat",
-        (std::string("Height variance, the textbook pairing (not the viewer's)") + layout).c_str());
-    writeMatrix(file, textbook);
-    closeNumbers(file, "calm-stripes-textbook.dat");
-}
-
-// Distance along the wind of the line i + j = n, from lattice point (0, 0).
-double distanceAlongWind(int n) {
-    return n * latticeSpacing / std::sqrt(2.0);
-}
-
 void writeProfiles(FigureOutput& out, const double (&viewer)[diagonalCount],
                    const double (&textbook)[diagonalCount]) {
-    FILE* file = openNumbers(out, "calm-stripes-profile.dat",
-                             "n = i + j, distance along the wind, x + y, variance viewer, "
-                             "variance textbook pairing");
+    NumbersFile file = numbersFile("calm-stripes-profile.dat",
+                                   "n = i + j, distance along the wind, x + y, variance viewer, "
+                                   "variance textbook pairing");
     for (int n = 0; n < diagonalCount; ++n)
-        writeRow(file, {static_cast<double>(n), distanceAlongWind(n), n * latticeSpacing, viewer[n],
-                        textbook[n]});
-    closeNumbers(file, "calm-stripes-profile.dat");
+        addRow(file, {static_cast<double>(n), alongWind(n * latticeSpacing, 0.0),
+                      n * latticeSpacing, viewer[n], textbook[n]});
+    saveNumbers(out, file);
 }
 
 void quoteStripes(FigureOutput& out, const double (&viewer)[diagonalCount],
@@ -142,25 +111,23 @@ void quoteStripes(FigureOutput& out, const double (&viewer)[diagonalCount],
     quoteValue(out, "calm_stripe_first_x_plus_y", first * latticeSpacing);
     quoteValue(out, "calm_stripe_second_x_plus_y", second * latticeSpacing);
     quoteValue(out, "calm_stripe_period_along_wind",
-               distanceAlongWind(second) - distanceAlongWind(first));
+               alongWind(second * latticeSpacing, 0.0) - alongWind(first * latticeSpacing, 0.0));
     quoteValue(out, "calm_stripe_variance_over_mean", viewer[first] / viewerMean);
     quoteValue(out, "textbook_lowest_variance_over_mean",
                textbook[lowestIn(textbook, 0, diagonalCount - 1)] / textbookMean);
 }
 
 // A mirrored cell (63 - i, 63 - j) turns at the frequency of cell (i, j).
-// Rows 31 and 32 are not mirrored: the step evolves each of them itself.
+// Only the mirrored rows.
 void quoteMirroredFrequencies(FigureOutput& out) {
-    double strongest = 0.0;
-    for (int i = 0; i < gridSize; ++i)
-        for (int j = 0; j < gridSize; ++j)
-            strongest = std::fmax(strongest, expectedEnergy(i, j));
+    const Cell peak = strongestCell();
+    const double strongest = expectedEnergy(peak.i, peak.j);
     double largest = 0.0;
     double largestEnergetic = 0.0;
     double weighted = 0.0;
     double weights = 0.0;
     double errorAtPeak = 0.0;
-    for (int i = 0; i < centreIndex - 1; ++i) {
+    for (int i = 0; mirrored(i); ++i) {
         for (int j = 0; j < gridSize; ++j) {
             const int mi = gridSize - 1 - i;
             const int mj = gridSize - 1 - j;
@@ -195,15 +162,19 @@ void writeCalmStripeNumbers(FigureOutput& out) {
     static double textbook[gridSize][gridSize];
     variances(tally.viewer, viewer);
     variances(tally.textbook, textbook);
-    writeVarianceMaps(out, viewer, textbook);
+    const std::string layout = ", over the sampled wave times; matrix, line i = lattice row i";
+    saveMatrix(out, "calm-stripes-viewer.dat", "Height variance, the viewer's pairing" + layout,
+               viewer);
+    saveMatrix(out, "calm-stripes-textbook.dat",
+               "Height variance, the textbook pairing (not the viewer's)" + layout, textbook);
     double viewerProfile[diagonalCount];
     double textbookProfile[diagonalCount];
-    alongWind(viewer, viewerProfile);
-    alongWind(textbook, textbookProfile);
+    profileAlongWind(viewer, viewerProfile);
+    profileAlongWind(textbook, textbookProfile);
     writeProfiles(out, viewerProfile, textbookProfile);
 
-    const double viewerMean = meanOf(viewer);
-    const double textbookMean = meanOf(textbook);
+    const double viewerMean = summarise(viewer).sum / (gridSize * gridSize);
+    const double textbookMean = summarise(textbook).sum / (gridSize * gridSize);
     quoteValue(out, "stripe_samples", sampleCount);
     quoteValue(out, "stripe_sample_interval", sampleInterval);
     quoteValue(out, "drawn_height_variance", viewerMean);

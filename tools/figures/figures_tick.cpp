@@ -15,48 +15,47 @@ constexpr int displacedCorner = 24;
 // the transforms overwrite it; empty cells at the figure's floor.
 void writeEvolved(FigureOutput& out) {
     evolveSpectrum(fixedSeaWaveTime);
-    FILE* file = openNumbers(out, "tick-evolved.dat",
-                             "log10 |h~(k, t)|^2 of the evolved spectrum at the fixed sea's wave "
-                             "time; matrix, line i");
     double level[gridSize][gridSize];
     for (int i = 0; i < gridSize; ++i)
         for (int j = 0; j < gridSize; ++j) {
             const Complex& c = heightField[i][j];
             level[i][j] = std::log10(std::fmax(c.re * c.re + c.im * c.im, 1e-12));
         }
-    writeMatrix(file, level);
-    closeNumbers(file, "tick-evolved.dat");
+    saveMatrix(out, "tick-evolved.dat",
+               "log10 |h~(k, t)|^2 of the evolved spectrum at the fixed sea's wave time; matrix, "
+               "line i",
+               level);
 }
 
 // The displaced lattice's lines along x, then along y, over one corner.
 void writeDisplaced(FigureOutput& out) {
-    FILE* file = openNumbers(out, "tick-displaced.dat",
-                             "displaced lattice x, y, height: blocks of lines along x, then "
-                             "along y, over the patch's corner");
+    NumbersFile file = numbersFile("tick-displaced.dat",
+                                   "displaced lattice x, y, height: blocks of lines along x, then "
+                                   "along y, over the patch's corner");
     for (int along = 0; along < 2; ++along)
         for (int a = 0; a < displacedCorner; ++a) {
             for (int b = 0; b < displacedCorner; ++b) {
                 const Vector3d& p =
                     along == 0 ? renderGrid.positions[b][a] : renderGrid.positions[a][b];
-                writeRow(file, {p.x, p.y, p.z});
+                addRow(file, {p.x, p.y, p.z});
             }
-            writeBlankLine(file);
+            addBlankLine(file);
         }
-    closeNumbers(file, "tick-displaced.dat");
+    saveNumbers(out, file);
     quoteValue(out, "tick_displaced_corner", displacedCorner * latticeSpacing);
 }
 
 void writeNormals(FigureOutput& out) {
-    FILE* file = openNumbers(out, "tick-normals.dat",
-                             "x component of the unit normals of the render grid, seam "
-                             "included; matrix, line i");
+    NumbersFile file =
+        numbersFile("tick-normals.dat", "x component of the unit normals of the render grid, seam "
+                                        "included; matrix, line i");
     for (int i = 0; i < renderGridSize; ++i) {
         double row[renderGridSize];
         for (int j = 0; j < renderGridSize; ++j)
             row[j] = renderGrid.normals[i][j].x;
-        writeRow(file, row, renderGridSize);
+        addRow(file, row, renderGridSize);
     }
-    closeNumbers(file, "tick-normals.dat");
+    saveNumbers(out, file);
 }
 
 } // namespace

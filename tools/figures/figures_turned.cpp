@@ -31,16 +31,14 @@ void drawTurnedSpectrum(const double (&wind)[2]) {
 }
 
 void writeLevels(FigureOutput& out) {
-    FILE* file = openNumbers(out, "turned-spectrum.dat",
-                             "log10 |h0(k)|^2 with the wind along +x; matrix, line i");
     double level[gridSize][gridSize];
     for (int i = 0; i < gridSize; ++i)
         for (int j = 0; j < gridSize; ++j) {
             const Complex& c = initialSpectrum[i][j];
             level[i][j] = std::log10(std::fmax(c.re * c.re + c.im * c.im, 1e-12));
         }
-    writeMatrix(file, level);
-    closeNumbers(file, "turned-spectrum.dat");
+    saveMatrix(out, "turned-spectrum.dat", "log10 |h0(k)|^2 with the wind along +x; matrix, line i",
+               level);
 }
 
 // The heights' variance at every lattice point over the samples, divided by
@@ -92,10 +90,8 @@ void writeTurnedWindNumbers(FigureOutput& out) {
     writeLevels(out);
     static double variance[gridSize][gridSize];
     measureVariance(variance);
-    FILE* file = openNumbers(out, "turned-variance.dat",
-                             "height variance over its mean, wind along +x; matrix, line i");
-    writeMatrix(file, variance);
-    closeNumbers(file, "turned-variance.dat");
+    saveMatrix(out, "turned-variance.dat",
+               "height variance over its mean, wind along +x; matrix, line i", variance);
     quoteValue(out, "turned_wind_speed", speed);
     quoteValue(out, "turned_samples", sampleCount);
     quoteValue(out, "turned_calm_variance", meanOnCalmLines(variance));

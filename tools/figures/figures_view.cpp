@@ -65,25 +65,25 @@ void quoteNormalAngles(FigureOutput& out) {
 void writeNormalMap(FigureOutput& out) {
     static unsigned char pixels[gridSize * gridSize * rgbBytes];
     encodeNormalMap(surfaceNormals, pixels);
-    FILE* file = openNumbers(out, "normal-map.dat",
-                             "column, row, red, green, blue bytes of the normal map as uploaded "
-                             "(row i = lattice row i); blocks of one row");
+    NumbersFile file =
+        numbersFile("normal-map.dat", "column, row, red, green, blue bytes of the normal map as "
+                                      "uploaded (row i = lattice row i); blocks of one row");
     int lowest[rgbBytes] = {255, 255, 255};
     int highest[rgbBytes] = {0, 0, 0};
     for (int row = 0; row < gridSize; ++row) {
         for (int column = 0; column < gridSize; ++column) {
             const unsigned char* texel = pixels + (row * gridSize + column) * rgbBytes;
-            writeRow(file, {static_cast<double>(column), static_cast<double>(row),
-                            static_cast<double>(texel[0]), static_cast<double>(texel[1]),
-                            static_cast<double>(texel[2])});
+            addRow(file, {static_cast<double>(column), static_cast<double>(row),
+                          static_cast<double>(texel[0]), static_cast<double>(texel[1]),
+                          static_cast<double>(texel[2])});
             for (int c = 0; c < rgbBytes; ++c) {
                 lowest[c] = std::min(lowest[c], static_cast<int>(texel[c]));
                 highest[c] = std::max(highest[c], static_cast<int>(texel[c]));
             }
         }
-        writeBlankLine(file);
+        addBlankLine(file);
     }
-    closeNumbers(file, "normal-map.dat");
+    saveNumbers(out, file);
     const char* channels[rgbBytes] = {"red", "green", "blue"};
     for (int c = 0; c < rgbBytes; ++c) {
         quoteValue(out, std::string("normal_map_") + channels[c] + "_min", lowest[c]);
@@ -123,7 +123,7 @@ struct WedgeCounts {
     int drawnOutOfView;
 };
 
-WedgeCounts writeWedgeTiles(FILE* file, const CandidateTiles& candidates) {
+WedgeCounts writeWedgeTiles(NumbersFile& file, const CandidateTiles& candidates) {
     WedgeCounts counts{candidates.visibleCount, 0, 0};
     for (int a = 0; a < tilesPerSide; ++a) {
         for (int b = 0; b < tilesPerSide; ++b) {
@@ -133,38 +133,42 @@ WedgeCounts writeWedgeTiles(FILE* file, const CandidateTiles& candidates) {
             const bool seen = eyeSeesTile(tx, ty);
             counts.culledInView += (!drawn && seen) ? 1 : 0;
             counts.drawnOutOfView += (drawn && !seen) ? 1 : 0;
-            writeRow(file, {(tx + 0.5) * patchLength, (ty + 0.5) * patchLength, patchLength / 2,
-                            drawn ? 1.0 : 0.0, seen ? 1.0 : 0.0});
+            addRow(file, {(tx + 0.5) * patchLength, (ty + 0.5) * patchLength, patchLength / 2,
+                          drawn ? 1.0 : 0.0, seen ? 1.0 : 0.0});
         }
     }
     return counts;
 }
 
-void writeEdges(FILE* file, Point2d from) {
+void writeEdges(NumbersFile& file, Point2d from) {
     for (const float* edge : {leftEdgeDir, rightEdgeDir}) {
-        writeRow(file, {from.x, from.y});
-        writeRow(file, {from.x + edgeLength * edge[0], from.y + edgeLength * edge[1]});
-        writeBlankLine(file);
+        addRow(file, {from.x, from.y});
+        addRow(file, {from.x + edgeLength * edge[0], from.y + edgeLength * edge[1]});
+        addBlankLine(file);
     }
 }
 
-void writeWedgeView(FigureOutput& out, FILE* tiles, FILE* edges, FILE* points, float viewHeading,
-                    const char* name) {
+// The wedge's files: its tiles, its edges and the eye's, its points.
+struct WedgeFiles {
+    NumbersFile tiles;
+    NumbersFile edges;
+    NumbersFile points;
+};
+
+void writeWedgeView(FigureOutput& out, WedgeFiles& files, float viewHeading, const char* name) {
     heading = viewHeading;
     computeViewValues(cameraX, cameraY, heading);
     const CandidateTiles candidates =
         cullCandidateTiles(tileIndexOf(cameraX), tileIndexOf(cameraY));
-    const WedgeCounts counts = writeWedgeTiles(tiles, candidates);
+    const WedgeCounts counts = writeWedgeTiles(files.tiles, candidates);
     const Point2d apex = {cullApex[0], cullApex[1]};
-    writeEdges(edges, apex);
-    writeEdges(edges, eyeOverSea());
-    writeRow(points, {apex.x, apex.y});
-    writeRow(points, {cameraX, cameraY});
-    writeRow(points, {eyeOverSea().x, eyeOverSea().y});
-    for (FILE* f : {tiles, edges, points}) {
-        writeBlankLine(f);
-        writeBlankLine(f);
-    }
+    writeEdges(files.edges, apex);
+    writeEdges(files.edges, eyeOverSea());
+    addRow(files.points, {apex.x, apex.y});
+    addRow(files.points, {cameraX, cameraY});
+    addRow(files.points, {eyeOverSea().x, eyeOverSea().y});
+    for (NumbersFile* f : {&files.tiles, &files.edges, &files.points})
+        endIndex(*f);
     const std::string view = name;
     quoteValue(out, view + "_heading", viewHeading);
     quoteValue(out, view + "_tiles_drawn", counts.drawn);
@@ -177,9 +181,10 @@ void writeWedgeView(FigureOutput& out, FILE* tiles, FILE* edges, FILE* points, f
 // Tiles drawn, tiles in view over a flat sea, and tiles drawn wholly outside
 // it, over every half degree of heading at each pitch.
 void writeWastedTiles(FigureOutput& out) {
-    FILE* file = openNumbers(out, "wasted-tiles.dat",
-                             "pitch; over every half degree of heading: mean tiles drawn, mean "
-                             "tiles in view, mean, least and most tiles drawn wholly out of view");
+    NumbersFile file = numbersFile("wasted-tiles.dat",
+                                   "pitch; over every half degree of heading: mean tiles drawn, "
+                                   "mean tiles in view, mean, least and most tiles drawn wholly "
+                                   "out of view");
     const WaveBounds flat = {0.0, 0.0};
     for (int p = wastedPitchLowest; p <= wastedPitchHighest; p += wastedPitchStep) {
         double drawn = 0.0, inView = 0.0, wasted = 0.0;
@@ -199,7 +204,7 @@ void writeWastedTiles(FigureOutput& out) {
                               std::round(wasted * mean * 10) / 10,
                               static_cast<double>(least),
                               static_cast<double>(most)};
-        writeRow(file, row, 6);
+        addRow(file, row, 6);
         const std::string key =
             "wasted_pitch_" + std::to_string(p < 0 ? -p : p) + (p < 0 ? "_up" : "") + "_";
         quoteValue(out, key + "drawn_mean", row[1]);
@@ -208,7 +213,7 @@ void writeWastedTiles(FigureOutput& out) {
         quoteValue(out, key + "out_of_view_least", least);
         quoteValue(out, key + "out_of_view_most", most);
     }
-    closeNumbers(file, "wasted-tiles.dat");
+    saveNumbers(out, file);
 }
 
 // The culled tiles in view over a flat sea, over every view the input allows;
@@ -263,19 +268,20 @@ void writeNormalNumbers(FigureOutput& out) {
 
 void writeWedgeNumbers(FigureOutput& out) {
     resetViewerState();
-    FILE* tiles = openNumbers(out, "wedge-tiles.dat",
-                              "Candidate tiles: centre x, centre y, half side, drawn, seen by the "
-                              "eye's 90-degree field of view; index 0 start view, 1 turned view");
-    FILE* edges = openNumbers(out, "wedge-edges.dat",
-                              "Blocks of two points: the wedge's left and right edges from the "
-                              "apex, then the eye's field of view; index per view");
-    FILE* points = openNumbers(out, "wedge-points.dat", "Apex, camera, eye (x, y); index per view");
-    writeWedgeView(out, tiles, edges, points, heading, "start_view");
+    WedgeFiles files = {
+        numbersFile("wedge-tiles.dat",
+                    "Candidate tiles: centre x, centre y, half side, drawn, seen by the eye's "
+                    "90-degree field of view; index 0 start view, 1 turned view"),
+        numbersFile("wedge-edges.dat",
+                    "Blocks of two points: the wedge's left and right edges "
+                    "from the apex, then the eye's field of view; index per view"),
+        numbersFile("wedge-points.dat", "Apex, camera, eye (x, y); index per view"),
+    };
+    writeWedgeView(out, files, heading, "start_view");
     // The glint frame's heading; its pitch does not enter the culling.
-    writeWedgeView(out, tiles, edges, points, seaViews[glintView].heading, "turned_view");
-    closeNumbers(tiles, "wedge-tiles.dat");
-    closeNumbers(edges, "wedge-edges.dat");
-    closeNumbers(points, "wedge-points.dat");
+    writeWedgeView(out, files, seaViews[glintView].heading, "turned_view");
+    for (const NumbersFile* f : {&files.tiles, &files.edges, &files.points})
+        saveNumbers(out, *f);
     quoteValue(out, "cull_apex_pull_back", cullApexPullBack);
     quoteValue(out, "eye_x", eyeOverSea().x);
     quoteValue(out, "eye_y", eyeOverSea().y);

@@ -20,9 +20,7 @@ constexpr double crowdedJacobian = 0.5;
 // A spectrum of one cell holding i a: the heights are -a sin(k x), and the
 // viewer's displacement, which reads the imaginary part, sees all of it.
 void synthesiseSingleWave(double amplitude) {
-    for (auto& row : heightField)
-        for (Complex& c : row)
-            c = Complex{0.0, 0.0};
+    clearField(heightField);
     heightField[centreIndex + singleWaveStep][centreIndex] = Complex{0.0, amplitude};
     synthesiseSurface();
 }
@@ -38,9 +36,9 @@ double lowestJacobianAlongX() {
 
 void writeSingleWaveNumbers(FigureOutput& out) {
     const WaveVector& v = waveVectors[centreIndex + singleWaveStep][centreIndex];
-    FILE* file = openNumbers(out, "single-wave.dat",
-                             "One wave through the viewer's displacement: n, x undisplaced, x "
-                             "displaced, height before x 0.1; index per lambda a k");
+    NumbersFile file = numbersFile(
+        "single-wave.dat", "One wave through the viewer's displacement: n, x undisplaced, x "
+                           "displaced, height before x 0.1; index per lambda a k");
     quoteValue(out, "single_wave_wavelength", 2.0 * pi / v.kLength);
     // The displacement is taken from the heights before they are scaled
     // down: against the drawn surface it is this much stronger.
@@ -51,36 +49,32 @@ void writeSingleWaveNumbers(FigureOutput& out) {
         synthesiseSingleWave(amplitude);
         for (int n = 0; n <= gridSize; ++n) {
             const Vector3d& p = renderGrid.positions[n][0];
-            writeRow(file, {static_cast<double>(n), n * latticeSpacing, p.x, p.z});
+            addRow(file, {static_cast<double>(n), n * latticeSpacing, p.x, p.z});
         }
-        writeBlankLine(file);
-        writeBlankLine(file);
+        endIndex(file);
         const std::string suffix = "_" + std::to_string(index++);
         quoteValue(out, "single_wave_steepness" + suffix, steepness);
         quoteValue(out, "single_wave_amplitude" + suffix, amplitude);
         quoteValue(out, "single_wave_jacobian_min" + suffix, lowestJacobianAlongX());
     }
-    closeNumbers(file, "single-wave.dat");
+    saveNumbers(out, file);
 }
 
 void writeJacobianNumbers(FigureOutput& out) {
     synthesiseFixedSea();
     static double jacobian[gridSize][gridSize];
-    double sum = 0.0;
     int crowded = 0;
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             jacobian[i][j] = latticeJacobian(i, j);
-            sum += jacobian[i][j];
             crowded += jacobian[i][j] < crowdedJacobian ? 1 : 0;
         }
     }
-    FILE* file = openNumbers(out, "jacobian.dat",
-                             "Jacobian of the displacement over the fixed sea; matrix, line i = "
-                             "lattice row i (x = 2 i), column j (y = 2 j)");
-    writeMatrix(file, jacobian);
-    closeNumbers(file, "jacobian.dat");
-    quoteValue(out, "jacobian_mean", sum / (gridSize * gridSize));
+    saveMatrix(out, "jacobian.dat",
+               "Jacobian of the displacement over the fixed sea; matrix, line i = lattice row i "
+               "(x = 2 i), column j (y = 2 j)",
+               jacobian);
+    quoteValue(out, "jacobian_mean", summarise(jacobian).sum / (gridSize * gridSize));
     quoteValue(out, "crowded_jacobian", crowdedJacobian);
     quoteValue(out, "jacobian_crowded_points", crowded);
 }

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "image/image.h"
@@ -14,8 +13,6 @@
 #include "tools/figures/render_figures.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr double fullTurnDegrees = 360.0;
 constexpr unsigned char emptyCell = 255;
@@ -36,26 +33,18 @@ const CrossCell crossCells[cubeFaceCount] = {
 constexpr int crossColumns = 4;
 constexpr int crossRows = 3;
 
-// The loaders deliver the bottom row first; a picture file starts at the top.
-RgbPicture fromBottomRowFirst(const unsigned char* pixels, int width, int height) {
-    RgbPicture picture{width, height, {}};
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * rgbBytes;
-    for (int row = height - 1; row >= 0; --row)
-        picture.samples.insert(picture.samples.end(), pixels + row * rowBytes,
-                               pixels + (row + 1) * rowBytes);
-    return picture;
-}
-
-// A colour picture, turned top row first; the decoded one is freed.
-bool takeColourPicture(DecodedImage image, RgbPicture& picture) {
+// A colour picture; the decoded one is freed.
+bool takeColourPicture(DecodedImage image, Picture& picture) {
     const bool colour = image.pixels != nullptr && image.components == rgbBytes;
-    if (colour)
-        picture = fromBottomRowFirst(image.pixels, image.width, image.height);
+    if (colour) {
+        picture = blankPicture(image.width, image.height);
+        std::copy(image.pixels, image.pixels + picture.samples.size(), picture.samples.begin());
+    }
     freeDecodedImage(image);
     return colour;
 }
 
-bool decodeJpeg(const char* fileName, RgbPicture& picture) {
+bool decodeJpeg(const char* fileName, Picture& picture) {
     if (takeColourPicture(decodeJpegFile(fileName), picture))
         return true;
     std::fprintf(stderr, "render-figures: %s is no colour picture\n", fileName);
@@ -63,7 +52,7 @@ bool decodeJpeg(const char* fileName, RgbPicture& picture) {
 }
 
 // The DIB loader says itself what it cannot read.
-bool decodeDib(const char* fileName, RgbPicture& picture) {
+bool decodeDib(const char* fileName, Picture& picture) {
     return takeColourPicture(decodeDibFile(fileName), picture);
 }
 
@@ -71,17 +60,17 @@ bool decodeDib(const char* fileName, RgbPicture& picture) {
 // columns and how far each lies from the zenith; then its points, where t
 // falls among the rows (counted from the bottom, first uploaded) and their
 // direction around. The angles come from the dome's own points.
-std::string skyMapping(const RgbPicture& sky) {
-    std::string text = "# The sky dome's rings: ring s column angle_from_zenith_deg\n";
-    char line[96];
+NumbersFile skyMapping(const Picture& sky) {
+    NumbersFile file =
+        numbersFile("sky-mapping.dat", "The sky dome's rings: ring s column angle_from_zenith_deg");
     for (int ring = 0; ring < skyDomeRings; ++ring) {
         const float* point = skyDome[ring][0];
         const double polar = std::atan2(std::hypot(point[0], point[1]), point[2]);
-        std::snprintf(line, sizeof line, "%d %.6g %.6g %.6g\n", ring, skyDomeTextureS(ring),
-                      skyDomeTextureS(ring) * sky.width, polar * degreesPerRadian);
-        text += line;
+        addRow(file, {static_cast<double>(ring), skyDomeTextureS(ring),
+                      skyDomeTextureS(ring) * sky.width, polar * degreesPerRadian});
     }
-    text += "\n\n# Its points around: point t row azimuth_deg (from +x toward +y)\n";
+    endIndex(file);
+    addComment(file, "Its points around: point t row azimuth_deg (from +x toward +y)");
     double turned = 0.0; // whole turns, so that the angle grows from 0 to 360
     double previous = 0.0;
     for (int j = 0; j < skyDomePoints; ++j) {
@@ -92,37 +81,34 @@ std::string skyMapping(const RgbPicture& sky) {
             azimuth += fullTurnDegrees;
         }
         previous = azimuth;
-        std::snprintf(line, sizeof line, "%d %.6g %.6g %.6g\n", j, skyDomeTextureT(j),
-                      skyDomeTextureT(j) * sky.height, azimuth);
-        text += line;
+        addRow(file, {static_cast<double>(j), skyDomeTextureT(j), skyDomeTextureT(j) * sky.height,
+                      azimuth});
     }
-    return text;
+    return file;
 }
 
-// The first uploaded row is the loader's first, the bottom of the file's
-// picture: turned back, it comes to the top of its cell.
-void placeFace(const RgbPicture& face, const CrossCell& cell, RgbPicture& cross) {
+// The face's first uploaded row comes to the top of its cell.
+void placeFace(const Picture& face, const CrossCell& cell, Picture& cross) {
     const std::size_t rowBytes = static_cast<std::size_t>(face.width) * rgbBytes;
+    const int cellTop = (crossRows - cell.row) * face.height - 1;
     for (int row = 0; row < face.height; ++row) {
-        const unsigned char* from = &face.samples[(face.height - 1 - row) * rowBytes];
-        const std::size_t top = static_cast<std::size_t>(cell.row * face.height + row);
-        unsigned char* to =
-            &cross.samples[(top * cross.width + cell.column * face.width) * rgbBytes];
-        std::copy(from, from + rowBytes, to);
+        const unsigned char* from = &face.samples[row * rowBytes];
+        const std::size_t to = static_cast<std::size_t>(cellTop - row) * cross.width;
+        std::copy(from, from + rowBytes,
+                  &cross.samples[(to + cell.column * face.width) * rgbBytes]);
     }
 }
 
 // Empty when a face cannot be read or its size differs from the first's.
-RgbPicture cubeCross() {
-    RgbPicture faces[cubeFaceCount];
+Picture cubeCross() {
+    Picture faces[cubeFaceCount];
     for (int face = 0; face < cubeFaceCount; ++face)
         if (!decodeDib(environmentFaceFiles[face], faces[face]) ||
             faces[face].width != faces[0].width || faces[face].height != faces[0].width)
-            return RgbPicture{};
+            return Picture{};
     const int side = faces[0].width;
-    RgbPicture cross{crossColumns * side, crossRows * side, {}};
-    cross.samples.assign(static_cast<std::size_t>(cross.width) * cross.height * rgbBytes,
-                         emptyCell);
+    Picture cross = blankPicture(crossColumns * side, crossRows * side);
+    std::fill(cross.samples.begin(), cross.samples.end(), emptyCell);
     for (int face = 0; face < cubeFaceCount; ++face)
         placeFace(faces[face], crossCells[face], cross);
     return cross;
@@ -130,46 +116,42 @@ RgbPicture cubeCross() {
 
 // Label positions in the cross's pixels, counted from the bottom as a plot
 // counts them.
-std::string crossLabels(int side) {
-    std::string text = "# The cube cross's faces: x y label (pixels from the bottom left)\n";
-    char line[96];
+NumbersFile crossLabels(int side) {
+    NumbersFile file = numbersFile(
+        "cube-cross.dat", "The cube cross's faces: x y label (pixels from the bottom left)");
     for (int face = 0; face < cubeFaceCount; ++face) {
         const CrossCell& cell = crossCells[face];
-        std::snprintf(line, sizeof line, "%d %d \"%s: %s\"\n", cell.column * side + side / 2,
-                      (crossRows - 1 - cell.row) * side + side / 2, cell.label,
-                      environmentFaceFiles[face]);
-        text += line;
+        file.text += numberText(cell.column * side + side / 2) + " " +
+                     numberText((crossRows - 1 - cell.row) * side + side / 2) + " \"" + cell.label +
+                     ": " + environmentFaceFiles[face] + "\"\n";
     }
-    return text;
-}
-
-std::string inFolder(const std::string& folder, const char* name) {
-    return (fs::path(folder) / name).string();
+    return file;
 }
 
 } // namespace
 
-bool dataPictures(const FigureFolders& folders, std::string& values) {
-    RgbPicture sky;
-    RgbPicture bottom;
+bool dataPictures(FigureOutput& out, bool numbersOnly) {
+    Picture sky;
+    Picture bottom;
     if (!decodeJpeg(skyImageFile, sky) || !decodeJpeg(bottomImageFile, bottom))
         return false;
-    const RgbPicture cross = cubeCross();
+    const Picture cross = cubeCross();
     if (cross.samples.empty()) {
         std::fprintf(stderr, "render-figures: the environment faces are not six of one size\n");
         return false;
     }
     const int side = cross.width / crossColumns;
-    addValue(values, "sky_texture_width", sky.width);
-    addValue(values, "sky_texture_height", sky.height);
-    addValue(values, "sky_texture_horizon_column", skyDomeTextureS(skyDomeRings - 1) * sky.width);
-    addValue(values, "environment_face_size", side);
-    addValue(values, "bottom_size", bottom.width);
-    bool written = writeText(inFolder(folders.numbersDir, "sky-mapping.dat"), skyMapping(sky)) &&
-                   writeText(inFolder(folders.numbersDir, "cube-cross.dat"), crossLabels(side));
-    if (folders.numbersOnly)
-        return written;
-    return writePicture(inFolder(folders.pixelsDir, "sky-texture.png"), sky) &&
-           writePicture(inFolder(folders.pixelsDir, "cube-cross.png"), cross) &&
-           writePicture(inFolder(folders.outDir, "bottom.png"), bottom) && written;
+    quoteValue(out, "sky_texture_width", sky.width);
+    quoteValue(out, "sky_texture_height", sky.height);
+    quoteValue(out, "sky_texture_horizon_column", skyDomeTextureS(skyDomeRings - 1) * sky.width);
+    quoteValue(out, "environment_face_size", side);
+    quoteValue(out, "bottom_size", bottom.width);
+    saveNumbers(out, skyMapping(sky));
+    saveNumbers(out, crossLabels(side));
+    if (numbersOnly)
+        return true;
+    const std::string pixels = inFolder(out.outDir, "pixels");
+    return makeFolder(out, pixels) && writePicture(out, inFolder(pixels, "sky-texture.png"), sky) &&
+           writePicture(out, inFolder(pixels, "cube-cross.png"), cross) &&
+           writePicture(out, inFolder(out.outDir, "bottom.png"), bottom);
 }

@@ -6,7 +6,6 @@
 // approximation of it.
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -188,60 +187,56 @@ const Sample& sampleAt(const std::vector<Sample>& samples, double angle) {
     return samples[static_cast<std::size_t>(std::lround(angle / angleStepDegrees))];
 }
 
-bool writeSamples(const std::string& path, const std::vector<Sample>& samples) {
-    std::string text = "# The water's reflection weight against the angle from the vertical,\n"
-                       "# as the vertex program computes it, real water's reflectance and\n"
-                       "# Schlick's approximation of it.\n"
-                       "# angle_deg weight water_reflectance schlick\n";
-    for (const Sample& s : samples) {
-        char line[128];
-        std::snprintf(line, sizeof line, "%.6g %.6g %.6g %.6g\n", s.angle, s.weight, s.reflectance,
-                      s.schlick);
-        text += line;
-    }
-    return writeText(path, text);
+NumbersFile reflectionWeight(const std::vector<Sample>& samples) {
+    NumbersFile file = numbersFile("reflection-weight.dat",
+                                   "The water's reflection weight against the angle from the "
+                                   "vertical,\nas the vertex program computes it, real water's "
+                                   "reflectance and\nSchlick's approximation of it.\n"
+                                   "angle_deg weight water_reflectance schlick");
+    for (const Sample& s : samples)
+        addRow(file, {s.angle, s.weight, s.reflectance, s.schlick});
+    return file;
 }
 
-void addWeightValues(const std::vector<Sample>& samples, std::string& values) {
+void quoteWeightValues(FigureOutput& out, const std::vector<Sample>& samples) {
     const double weightOne = angleFrom(samples, &Sample::weight, 1.0);
-    addValue(values, "fresnel_bias", fresnelBias);
-    addValue(values, "fresnel_scale", fresnelScale);
-    addValue(values, "fresnel_power", fresnelPower);
-    addValue(values, "eta_ratio", etaRatio);
-    addValue(values, "water_refractive_index", 1.0 / etaRatio);
-    addValue(values, "reflection_weight_head_on", samples.front().weight);
-    addValue(values, "reflection_weight_at_45_deg", sampleAt(samples, 45.0).weight);
-    addValue(values, "reflection_weight_at_60_deg", sampleAt(samples, 60.0).weight);
-    addValue(values, "reflection_weight_is_one_from_deg", weightOne);
-    addValue(values, "water_reflectance_head_on", samples.front().reflectance);
-    addValue(values, "water_reflectance_at_45_deg", sampleAt(samples, 45.0).reflectance);
-    addValue(values, "water_reflectance_at_60_deg", sampleAt(samples, 60.0).reflectance);
-    addValue(values, "water_reflectance_where_weight_is_one",
-             std::isnan(weightOne) ? weightOne : waterReflectance(weightOne));
-    addValue(values, "water_reflectance_half_from_deg",
-             angleFrom(samples, &Sample::reflectance, 0.5));
-    addValue(values, "schlick_at_60_deg", sampleAt(samples, 60.0).schlick);
-    addValue(values, "schlick_at_80_deg", sampleAt(samples, 80.0).schlick);
-    addValue(values, "water_reflectance_at_80_deg", sampleAt(samples, 80.0).reflectance);
-    addValue(values, "schlick_half_from_deg", angleFrom(samples, &Sample::schlick, 0.5));
+    quoteValue(out, "fresnel_bias", fresnelBias);
+    quoteValue(out, "fresnel_scale", fresnelScale);
+    quoteValue(out, "fresnel_power", fresnelPower);
+    quoteValue(out, "eta_ratio", etaRatio);
+    quoteValue(out, "water_refractive_index", 1.0 / etaRatio);
+    quoteValue(out, "reflection_weight_head_on", samples.front().weight);
+    quoteValue(out, "reflection_weight_at_45_deg", sampleAt(samples, 45.0).weight);
+    quoteValue(out, "reflection_weight_at_60_deg", sampleAt(samples, 60.0).weight);
+    quoteValue(out, "reflection_weight_is_one_from_deg", weightOne);
+    quoteValue(out, "water_reflectance_head_on", samples.front().reflectance);
+    quoteValue(out, "water_reflectance_at_45_deg", sampleAt(samples, 45.0).reflectance);
+    quoteValue(out, "water_reflectance_at_60_deg", sampleAt(samples, 60.0).reflectance);
+    quoteValue(out, "water_reflectance_where_weight_is_one",
+               std::isnan(weightOne) ? weightOne : waterReflectance(weightOne));
+    quoteValue(out, "water_reflectance_half_from_deg",
+               angleFrom(samples, &Sample::reflectance, 0.5));
+    quoteValue(out, "schlick_at_60_deg", sampleAt(samples, 60.0).schlick);
+    quoteValue(out, "schlick_at_80_deg", sampleAt(samples, 80.0).schlick);
+    quoteValue(out, "water_reflectance_at_80_deg", sampleAt(samples, 80.0).reflectance);
+    quoteValue(out, "schlick_half_from_deg", angleFrom(samples, &Sample::schlick, 0.5));
     double largest = 0.0;
     for (const Sample& s : samples)
         largest = std::fmax(largest, std::fabs(s.schlick - s.reflectance));
-    addValue(values, "schlick_largest_difference", largest);
+    quoteValue(out, "schlick_largest_difference", largest);
 }
 
 } // namespace
 
 // The start view's frame leaves the view values that the programs are
 // handed; the programs are then linked anew, recording their outputs.
-bool reflectionWeightFigure(const FigureFolders& folders, std::string& values) {
+bool reflectionWeightFigure(FigureOutput& out) {
     drawFixedSeaFrame(seaViews[0], fixedSeaWaveTime);
     shaderCapturedVaryings = {recordedOutputs, sizeof recordedOutputs / sizeof recordedOutputs[0]};
     createShaderPrograms();
     std::vector<Sample> samples;
     if (!shaderProgramsUsable() || !measure(samples))
         return false;
-    addWeightValues(samples, values);
-    return writeSamples(
-        (std::filesystem::path(folders.numbersDir) / "reflection-weight.dat").string(), samples);
+    quoteWeightValues(out, samples);
+    return saveNumbers(out, reflectionWeight(samples));
 }

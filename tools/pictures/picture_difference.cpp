@@ -5,17 +5,15 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace pictures {
-
 namespace {
 
 constexpr int differenceGain = 4;
 
-int sampleCount(const RgbPicture& picture) {
+int sampleCount(const Picture& picture) {
     return picture.width * picture.height * 3;
 }
 
-double sharePixelsOff(const RgbPicture& actual, const RgbPicture& expected, int limit) {
+double sharePixelsOff(const Picture& actual, const Picture& expected, int limit) {
     const int samples = sampleCount(actual);
     long long pixelsOff = 0;
     for (int i = 0; i < samples; i += 3) {
@@ -28,7 +26,7 @@ double sharePixelsOff(const RgbPicture& actual, const RgbPicture& expected, int 
 }
 
 // Whole blocks only; a partial block at the right or bottom edge is left out.
-double shareBlocksOff(const RgbPicture& actual, const RgbPicture& expected, double limit) {
+double shareBlocksOff(const Picture& actual, const Picture& expected, double limit) {
     const int n = differenceBlockSize;
     int blocks = 0;
     int blocksOff = 0;
@@ -53,15 +51,15 @@ double shareBlocksOff(const RgbPicture& actual, const RgbPicture& expected, doub
 
 } // namespace
 
-PictureDifference comparePictures(const RgbPicture& actual, const RgbPicture& expected,
-                                  int pixelLimit, double blockLimit) {
+PictureDifference comparePictures(const Picture& actual, const Picture& expected, int pixelLimit,
+                                  double blockLimit) {
     if (actual.width != expected.width || actual.height != expected.height)
         return {1.0, 1.0};
     return {sharePixelsOff(actual, expected, pixelLimit),
             shareBlocksOff(actual, expected, blockLimit)};
 }
 
-PictureDifference compareWithReference(const RgbPicture& actual, const RgbPicture& expected) {
+PictureDifference compareWithReference(const Picture& actual, const Picture& expected) {
     return comparePictures(actual, expected, referencePixelLimit, referenceBlockLimit);
 }
 
@@ -70,8 +68,8 @@ bool withinReferenceTolerance(const PictureDifference& difference) {
            difference.shareBlocksOff <= referenceMaxShareBlocksOff;
 }
 
-RgbPicture differencePicture(const RgbPicture& actual, const RgbPicture& expected) {
-    RgbPicture difference = actual;
+Picture differencePicture(const Picture& actual, const Picture& expected) {
+    Picture difference = actual;
     const int samples = std::min(sampleCount(actual), sampleCount(expected));
     for (int i = 0; i < samples; ++i) {
         const int d = std::abs(actual.samples[i] - expected.samples[i]) * differenceGain;
@@ -79,5 +77,3 @@ RgbPicture differencePicture(const RgbPicture& actual, const RgbPicture& expecte
     }
     return difference;
 }
-
-} // namespace pictures

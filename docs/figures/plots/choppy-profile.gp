@@ -11,7 +11,7 @@ set xlabel 'distance along the wind (world units)'
 set ylabel 'drawn height (world units, x 0.1 applied)'
 set key top left box opaque
 set grid ytics ls 5 lw 0.5
-set xrange [0:grid_size * space_time_spacing]
+set xrange [0:grid_size * along_wind_spacing]
 set title 'the whole line'
 plot 'numbers/choppy-profile.dat' using 2:4 with linespoints ls 5 pt 6 ps 0.8 title 'without displacement (the lattice)', \
      '' using 3:4 with linespoints ls 1 pt 7 ps 0.8 title 'as drawn (displaced)'
