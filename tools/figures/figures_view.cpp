@@ -94,7 +94,7 @@ void writeNormalMap(FigureOutput& out) {
 // ---- The wedge -------------------------------------------------------------
 
 Point2d eyeOverSea() {
-    const Vector3d eye = eyePosition(cameraX, cameraY);
+    const Vector3d eye = eyePosition(viewer.cameraX, viewer.cameraY);
     return Point2d{eye.x, eye.y};
 }
 
@@ -150,16 +150,16 @@ void writeEdges(FILE* file, Point2d from) {
 
 void writeWedgeView(FigureOutput& out, FILE* tiles, FILE* edges, FILE* points, float viewHeading,
                     const char* name) {
-    heading = viewHeading;
-    computeViewValues(cameraX, cameraY, heading);
+    viewer.heading = viewHeading;
+    computeViewValues(viewer.cameraX, viewer.cameraY, viewer.heading);
     const CandidateTiles candidates =
-        cullCandidateTiles(tileIndexOf(cameraX), tileIndexOf(cameraY));
+        cullCandidateTiles(tileIndexOf(viewer.cameraX), tileIndexOf(viewer.cameraY));
     const WedgeCounts counts = writeWedgeTiles(tiles, candidates);
     const Point2d apex = {cullApex[0], cullApex[1]};
     writeEdges(edges, apex);
     writeEdges(edges, eyeOverSea());
     writeRow(points, {apex.x, apex.y});
-    writeRow(points, {cameraX, cameraY});
+    writeRow(points, {viewer.cameraX, viewer.cameraY});
     writeRow(points, {eyeOverSea().x, eyeOverSea().y});
     for (FILE* f : {tiles, edges, points}) {
         writeBlankLine(f);
@@ -262,7 +262,7 @@ void writeNormalNumbers(FigureOutput& out) {
 }
 
 void writeWedgeNumbers(FigureOutput& out) {
-    resetViewerState();
+    viewer = ViewerState{};
     FILE* tiles = openNumbers(out, "wedge-tiles.dat",
                               "Candidate tiles: centre x, centre y, half side, drawn, seen by the "
                               "eye's 90-degree field of view; index 0 start view, 1 turned view");
@@ -270,7 +270,7 @@ void writeWedgeNumbers(FigureOutput& out) {
                               "Blocks of two points: the wedge's left and right edges from the "
                               "apex, then the eye's field of view; index per view");
     FILE* points = openNumbers(out, "wedge-points.dat", "Apex, camera, eye (x, y); index per view");
-    writeWedgeView(out, tiles, edges, points, heading, "start_view");
+    writeWedgeView(out, tiles, edges, points, viewer.heading, "start_view");
     // The glint frame's heading; its pitch does not enter the culling.
     writeWedgeView(out, tiles, edges, points, seaViews[glintView].heading, "turned_view");
     closeNumbers(tiles, "wedge-tiles.dat");
@@ -288,5 +288,5 @@ void writeWedgeNumbers(FigureOutput& out) {
     // The bounds leave another seed's spectrum behind; the fixed sea's again.
     seedRandom(fixedSeaSeed);
     initWaveSpectrum();
-    resetViewerState();
+    viewer = ViewerState{};
 }
