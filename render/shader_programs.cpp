@@ -91,14 +91,15 @@ void bindShaderPrograms() {
     if (!programsUsable)
         return;
     shaderUsePair(true);
-    shaderSetMatrixParameterRowMajor(parameters[modelToWorldIndex], modelToWorldMatrix.element);
+    // GL turns the row-major matrix round itself on the way in.
+    glUniformMatrix4fv(parameters[modelToWorldIndex], 1, GL_TRUE, modelToWorldMatrix.element);
     shaderSetModelViewProjectionParameter(parameters[modelViewProjIndex]);
-    shaderSetParameter3fv(parameters[eyePositionIndex], shaderEyePosition);
-    shaderSetParameter3fv(parameters[lightPositionIndex], shaderLightPosition);
-    shaderSetParameter1f(parameters[fresnelBiasIndex], fresnelBias);
-    shaderSetParameter1f(parameters[fresnelScaleIndex], fresnelScale);
-    shaderSetParameter1f(parameters[fresnelPowerIndex], fresnelPower);
-    shaderSetParameter1f(parameters[etaRatioIndex], etaRatio);
+    glUniform3fv(parameters[eyePositionIndex], 1, shaderEyePosition);
+    glUniform3fv(parameters[lightPositionIndex], 1, shaderLightPosition);
+    glUniform1f(parameters[fresnelBiasIndex], fresnelBias);
+    glUniform1f(parameters[fresnelScaleIndex], fresnelScale);
+    glUniform1f(parameters[fresnelPowerIndex], fresnelPower);
+    glUniform1f(parameters[etaRatioIndex], etaRatio);
     for (ParameterIndex sampler : samplerOrder)
         shaderEnableTextureParameter(parameters[sampler]);
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "image/image.h"
@@ -88,10 +87,9 @@ void makeSamplingObjects() {
     }
 }
 
-// A parameter is its uniform's location plus one, so that 0 is none.
 Sampler* samplerOf(ShaderParameter parameter) {
     for (int i = 0; i < samplerCount; ++i)
-        if (samplers[i].location == parameter - 1)
+        if (samplers[i].location == parameter)
             return &samplers[i];
     return nullptr;
 }
@@ -114,7 +112,7 @@ bool findSamplers() {
         samplers[samplerCount++] = {glGetUniformLocation(pair, name), unit, target, 0, 0};
     }
     for (int i = 0; i < samplingCount; ++i)
-        if (Sampler* sampler = samplerOf(glGetUniformLocation(pair, samplings[i].name) + 1))
+        if (Sampler* sampler = samplerOf(glGetUniformLocation(pair, samplings[i].name)))
             sampler->samplerObject = samplingObjects[i];
     glUseProgram(pair);
     for (int i = 0; i < samplerCount; ++i)
@@ -211,7 +209,7 @@ void shaderUseSamplings(const ShaderSampling* table, int count) {
 }
 
 ShaderParameter shaderNamedParameter(const char* name) {
-    return pair != 0 && name != nullptr ? glGetUniformLocation(pair, name) + 1 : 0;
+    return pair != 0 && name != nullptr ? glGetUniformLocation(pair, name) : -1;
 }
 
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
@@ -224,12 +222,6 @@ void shaderUsePair(bool inUse) {
         use(inUse);
 }
 
-// The setters rely on GL ignoring location -1, that of a 0 handle. GL turns
-// a row-major matrix round itself on the way in.
-void shaderSetMatrixParameterRowMajor(ShaderParameter parameter, const float* rowMajor) {
-    glUniformMatrix4fv(parameter - 1, 1, GL_TRUE, rowMajor);
-}
-
 // The library hands its matrices over column-major. Read as row-major they
 // are the transposes, and (P x M) transposed is M' x P', so the row-major
 // product of the two raw arrays is P x M column-major.
@@ -239,15 +231,7 @@ void shaderSetModelViewProjectionParameter(ShaderParameter parameter) {
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview.element);
     glGetFloatv(GL_PROJECTION_MATRIX, projection.element);
     matrixMultiply(modelview, projection);
-    glUniformMatrix4fv(parameter - 1, 1, GL_FALSE, modelview.element);
-}
-
-void shaderSetParameter3fv(ShaderParameter parameter, const float* value) {
-    glUniform3fv(parameter - 1, 1, value);
-}
-
-void shaderSetParameter1f(ShaderParameter parameter, float value) {
-    glUniform1f(parameter - 1, value);
+    glUniformMatrix4fv(parameter, 1, GL_FALSE, modelview.element);
 }
 
 void shaderEnableTextureParameter(ShaderParameter sampler) {

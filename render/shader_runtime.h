@@ -2,11 +2,12 @@
 // and one fragment program, each read from a file whose main() calls its
 // entry function. The two are linked into one pair, and each sampler gets a
 // texture unit of its own from 1 (unit 0 stays with the fixed-function
-// pipeline). Values are handed over while the pair is in use. A failure
-// prints one line on standard error naming the file, then the compiler's
-// log, and the call returns false. A 0 parameter does nothing.
+// pipeline). Values are handed over with the rendering library's glUniform
+// calls while the pair is in use. A failure prints one line on standard
+// error naming the file, then the compiler's log, and the call returns false.
 #pragma once
 
+// A uniform's location in the pair; -1, none, is ignored by every call.
 typedef int ShaderParameter;
 
 enum ShaderStage { shaderVertexStage, shaderFragmentStage };
@@ -39,17 +40,14 @@ struct ShaderVaryings {
     int count;
 };
 extern ShaderVaryings shaderCapturedVaryings;
-// 0 for a name that is no uniform of the pair (a dropped uniform, or none
+// -1 for a name that is no uniform of the pair (a dropped uniform, or none
 // linked).
 ShaderParameter shaderNamedParameter(const char* name);
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture);
 // The pair in use, with its samplings on their units, or none.
 void shaderUsePair(bool inUse);
-void shaderSetMatrixParameterRowMajor(ShaderParameter parameter, const float* rowMajor);
 // The rendering library's current modelview-projection matrix, read now.
 void shaderSetModelViewProjectionParameter(ShaderParameter parameter);
-void shaderSetParameter3fv(ShaderParameter parameter, const float* value);
-void shaderSetParameter1f(ShaderParameter parameter, float value);
 // The sampler's texture, or none, bound on its unit; the active unit stays.
 void shaderEnableTextureParameter(ShaderParameter sampler);
 void shaderDisableTextureParameter(ShaderParameter sampler);
