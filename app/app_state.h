@@ -23,13 +23,15 @@ constexpr double radiansToFullAngle = 2.0 / degreesToRadians;
 void openWindow(const char* title, int width, int height);
 void onReshape(int width, int height);
 
-// ---- Viewer and toggles (input.cpp) ----------------------------------------
+// ---- Viewer and toggles ------------------------------------------------------
 // The toggles hold -1 for on and 1 for off, are flipped by negation and are
 // tested for equality with -1.
 constexpr int toggleOn = -1;
 constexpr int toggleOff = -toggleOn;
-// The viewer as it opens. Only the input changes it, and only its angles,
-// the pointer and the toggles: the camera stands still.
+// The viewer as it opens. Only the input (input.cpp) changes it, and only its
+// angles, the pointer and the toggles: the camera stands still. The one
+// instance is defined here, so that what only reads it (the figure tools)
+// links none of the input's code.
 struct ViewerState {
     float heading = 40.0f; // degrees, 0 looks along +y, growing turns toward +x
     float pitch = 0.0f;    // degrees, positive looks down
@@ -103,8 +105,8 @@ void loadCubeMaps();
 void initialise();
 
 // ---- Frames of a fixed sea (fixed_sea.cpp) ---------------------------------
-// In the fixed-sea library, which the GL tests and the figure tools link and
-// the viewer leaves out.
+// The two functions are in the fixed-sea library, which the GL tests and the
+// figure tools link and the viewer leaves out.
 // The viewer and its counter at their start values, the window's projection,
 // an identity modelview, and the scene state given under that identity as
 // start-up gives it (the light positions are taken through the modelview):

@@ -77,7 +77,8 @@ void endReflectionMapping() {
 
 } // namespace
 
-// Leaves the cube maps it reflects with off, as it found them.
+// Leaves the cube maps it reflects with off again, as the drawers after it
+// expect.
 void drawWaterTiles(const FrameView& view) {
     tilesDrawn = 0;
     glPushMatrix();
