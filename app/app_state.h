@@ -1,40 +1,50 @@
-// Shared state of the application shell: the viewer, the toggles, the clock
-// and the frame counter, with the callbacks the toolkit calls.
+// The application shell's state, one record or block a concern: the window,
+// the viewer and its toggles, input, the clock, the frame counter and its
+// overlay, the main loop's callbacks and start-up, and the fixed sea. Each
+// record's members carry their start values, and a reset is an assignment
+// of a fresh record. The tools and tests that use two of these concerns
+// include one header.
 #pragma once
 
 #include <vector>
 
-// ---- Window ---------------------------------------------------------------
+#include "render/render_state.h"
+
+// ---- Window and projection (window.cpp) ------------------------------------
 constexpr int windowWidth = 1280;
 constexpr int windowHeight = 1024;
 constexpr float horizontalFieldOfView = 90.0f;
 constexpr double nearPlane = 1.0;
 constexpr double farPlane = 2500.0;
-// Radians of atan become the full angle in degrees through this factor
-// (2 / the degrees-to-radians factor).
-constexpr double radiansToFullAngle = 114.59155587429832;
-// Dragging turns the view by 1/8 degree per pixel on both axes.
-constexpr float pixelsPerDegree = 8.0f;
+// Radians of atan become the full angle in degrees through this factor.
+constexpr double radiansToFullAngle = 2.0 / degreesToRadians;
+// A double-buffered RGB window with a depth buffer at the top-left of the
+// screen, width x height, named title; the toolkit must be initialised.
+void openWindow(const char* title, int width, int height);
+void onReshape(int width, int height);
 
-// ---- Viewer state and toggles ---------------------------------------------
+// ---- Viewer and toggles ------------------------------------------------------
 // The toggles hold -1 for on and 1 for off, are flipped by negation and are
 // tested for equality with -1.
 constexpr int toggleOn = -1;
-extern float heading; // degrees, 0 looks along +y, growing turns toward +x
-extern float pitch;   // degrees, positive looks down
-extern float lastPointerX;
-extern float lastPointerY;
-extern int shadersEnabled;
-extern int statsVisible;
-// The viewer stands still: nothing writes these during a run.
-constexpr double startCameraX = 127.0;
-constexpr double startCameraY = 127.0;
-extern double cameraX;
-extern double cameraY;
-// Puts every value above back to its start value, so that each test starts
-// from the viewer as it opens whatever ran before it.
-void resetViewerState();
+constexpr int toggleOff = -toggleOn;
+// The viewer as it opens. Only the input (input.cpp) changes it, and only its
+// angles, the pointer and the toggles: the camera stands still. The one
+// instance is defined here, so that what only reads it (the figure tools)
+// links none of the input's code.
+struct ViewerState {
+    float heading = 40.0f; // degrees, 0 looks along +y, growing turns toward +x
+    float pitch = 0.0f;    // degrees, positive looks down
+    float lastPointerX = 0.0f;
+    float lastPointerY = 0.0f;
+    int shadersEnabled = toggleOn;
+    int statsVisible = toggleOff;
+    double cameraX = startCameraX;
+    double cameraY = startCameraY;
+};
+inline ViewerState viewer;
 
+// ---- Input (input.cpp) -----------------------------------------------------
 // Button and state codes as the toolkit reports them to onMouse.
 constexpr int leftButton = 0;
 constexpr int buttonDown = 0;
@@ -42,21 +52,16 @@ constexpr int buttonUp = 1;
 constexpr int escapeKey = 27;
 constexpr int spaceKey = 32;
 constexpr int statsKey = 'c';
-
-// ---- Input (input.cpp) -----------------------------------------------------
+// Dragging turns the view by 1/8 degree per pixel on both axes.
+constexpr float pixelsPerDegree = 8.0f;
 void handleKey(int key);
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecialKey(int key, int x, int y);
 void onMouse(int button, int state, int x, int y);
 void onMotion(int x, int y);
-// Asks the toolkit to draw the window again (redisplay.cpp in the viewer).
+// Asks the toolkit to draw the window again (main.cpp in the viewer; the
+// unit tests count the asks instead).
 void requestRedisplay();
-
-// ---- Window and projection (window.cpp, reshape.cpp) ----------------------
-// A double-buffered RGB window with a depth buffer at the top-left of the
-// screen, width x height, named title; the toolkit must be initialised.
-void openWindow(const char* title, int width, int height);
-void onReshape(int width, int height);
 
 // ---- Clock (clock.cpp) -----------------------------------------------------
 extern double startTime;
@@ -70,57 +75,63 @@ double waveTimeBetween(double start, double now);
 double fixedSeaWaveTimeAfter(double runningSeconds);
 
 // ---- Frame counter (frame_counter.cpp) and overlay (overlay.cpp) -----------
-extern int framesCounted;
-extern int framesPerSecond;
-extern double lastPublishTime;
-constexpr int statsTextSize = 32;
-extern char statsText[statsTextSize];
+// The counter as before the first frame: nothing counted, nothing published.
+struct FrameCounter {
+    int framesCounted = 0;
+    int framesPerSecond = 0;
+    double lastPublishTime = 0.0;
+};
+extern FrameCounter frameCounter;
 // Counts one frame shown at clock reading now and publishes the count once a
 // second has passed since the last publication.
 void countFrame(double now);
-// The counter as before the first frame: nothing counted, nothing published.
-void resetFrameCounter();
+constexpr int statsTextSize = 32;
+extern char statsText[statsTextSize];
 void drawText(int x, int y, const char* text);
 void drawStats();
 
-// ---- Idle tick and start-up (idle.cpp, startup.cpp) -----------------------
+// ---- Main loop (frame_loop.cpp) and start-up (startup.cpp) -----------------
 void onIdle();
 // The idle tick's step without the clock and the redraw: the sea at wave
 // time t, then the normal map that follows it.
 void advanceSea(double t);
+// What the renderer reads of the viewer.
+FrameView frameViewOf(const ViewerState& state);
+void displayFrame();
 // Start-up's textures: the generated ones, the sky dome and its picture;
 // then the two cube maps read from files.
 void makeSkyAndGeneratedTextures();
 void loadCubeMaps();
 void initialise();
-// The viewer and its counters at their start values, the window's
-// projection, an identity modelview, and the scene state given under that
-// identity as start-up gives it (the light positions are taken through the
-// modelview): what every GL test and every frame of a fixed sea start from.
-// In the fixed-sea library (scene_afresh.cpp), which the viewer leaves out.
-void startSceneAfresh();
 
-// ---- Frames of a fixed sea (sea_views.cpp, fixed_sea.cpp) ------------------
+// ---- Frames of a fixed sea (fixed_sea.cpp) ---------------------------------
+// The two functions are in the fixed-sea library, which the GL tests and the
+// figure tools link and the viewer leaves out.
+// The viewer and its counter at their start values, the window's projection,
+// an identity modelview, and the scene state given under that identity as
+// start-up gives it (the light positions are taken through the modelview):
+// what every GL test and every frame of a fixed sea start from.
+void startSceneAfresh();
 // The views of the one random sea that is the same on every run (its seed
 // and wave time: ocean/ocean_state.h). The reference pictures and the
-// figures draw it; the frames come from the fixed-sea library.
+// figures draw it.
 struct SeaView {
     const char* name;
     float heading;
     float pitch;
     int shading; // shadersEnabled
 };
+// The start view; the same unshaded, the reflection-mapped water of the
+// space key; and a view turned toward the light and looking down, where the
+// sun's glint and the bottom through the water fill the picture.
 constexpr int seaViewCount = 3;
-constexpr int glintView = 2; // turned toward the light
-extern const SeaView seaViews[seaViewCount];
+constexpr int glintView = 2;
+inline constexpr SeaView seaViews[seaViewCount] = {
+    {"start", ViewerState{}.heading, ViewerState{}.pitch, toggleOn},
+    {"start-unshaded", ViewerState{}.heading, ViewerState{}.pitch, toggleOff},
+    {"glint", 250.0f, 30.0f, toggleOn},
+};
 // The frame of the view over the fixed sea at wave time t, composed as the
 // viewer composes it in its window and read back before the swap: RGB, rows
 // from the bottom up, windowWidth x windowHeight.
 std::vector<unsigned char> drawFixedSeaFrame(const SeaView& view, double t);
-
-// ---- Process (main.cpp) ----------------------------------------------------
-// The software renderer obtains and frees about a megabyte for every batch of
-// vertices. Without room kept at the top of the heap the allocator hands it
-// back to the kernel each time and the next batch faults it in again: a fifth
-// of the frame went to that.
-constexpr int heapTopPadding = 16 * 1024 * 1024;

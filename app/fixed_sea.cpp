@@ -5,15 +5,22 @@
 #include "render/gl_api.h"
 #include "render/render_state.h"
 
+void startSceneAfresh() {
+    viewer = ViewerState{};
+    frameCounter = FrameCounter{};
+    onReshape(windowWidth, windowHeight);
+    setupSceneState();
+}
+
 std::vector<unsigned char> drawFixedSeaFrame(const SeaView& view, double t) {
     startSceneAfresh();
-    heading = view.heading;
-    pitch = view.pitch;
-    shadersEnabled = view.shading;
+    viewer.heading = view.heading;
+    viewer.pitch = view.pitch;
+    viewer.shadersEnabled = view.shading;
     seedRandom(fixedSeaSeed);
     initWaveSpectrum();
     advanceSea(t);
-    composeFrame();
+    composeFrame(frameViewOf(viewer));
     glFinish();
 
     std::vector<unsigned char> samples(static_cast<std::size_t>(windowWidth) * windowHeight * 3);

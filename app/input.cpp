@@ -9,11 +9,11 @@ void handleKey(int key) {
     case escapeKey:
         std::exit(0);
     case spaceKey:
-        shadersEnabled = -shadersEnabled;
+        viewer.shadersEnabled = -viewer.shadersEnabled;
         requestRedisplay();
         break;
     case statsKey:
-        statsVisible = -statsVisible;
+        viewer.statsVisible = -viewer.statsVisible;
         requestRedisplay();
         break;
     default:
@@ -32,8 +32,8 @@ void onSpecialKey(int, int, int) {}
 // pointer moved since an earlier one.
 void onMouse(int, int state, int x, int y) {
     if (state == buttonDown) {
-        lastPointerX = static_cast<float>(x);
-        lastPointerY = static_cast<float>(y);
+        viewer.lastPointerX = static_cast<float>(x);
+        viewer.lastPointerY = static_cast<float>(y);
         requestRedisplay();
     } else if (state == buttonUp) {
         requestRedisplay();
@@ -43,13 +43,14 @@ void onMouse(int, int state, int x, int y) {
 // The clamp puts back 89, not 90, and lets exactly +-90 pass: a motion that
 // lands on the limit keeps it.
 void onMotion(int x, int y) {
-    pitch = pitch + (static_cast<float>(y) - lastPointerY) / pixelsPerDegree;
-    if (pitch < -90.0f)
-        pitch = -89.0f;
-    if (pitch > 90.0f)
-        pitch = 89.0f;
-    heading = heading + (static_cast<float>(x) - lastPointerX) / pixelsPerDegree;
-    lastPointerY = static_cast<float>(y);
-    lastPointerX = static_cast<float>(x);
+    viewer.pitch = viewer.pitch + (static_cast<float>(y) - viewer.lastPointerY) / pixelsPerDegree;
+    if (viewer.pitch < -90.0f)
+        viewer.pitch = -89.0f;
+    if (viewer.pitch > 90.0f)
+        viewer.pitch = 89.0f;
+    viewer.heading =
+        viewer.heading + (static_cast<float>(x) - viewer.lastPointerX) / pixelsPerDegree;
+    viewer.lastPointerY = static_cast<float>(y);
+    viewer.lastPointerX = static_cast<float>(x);
     requestRedisplay();
 }

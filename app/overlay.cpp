@@ -14,8 +14,6 @@ constexpr int fpsLineY = 75;
 constexpr int tilesLineX = 15;
 constexpr int tilesLineY = 55;
 
-float savedModelview[16];
-
 // Walks the text once from (x, y); every newline starts the next line 18
 // pixels lower at x again. The newline itself is handed over too and draws
 // nothing.
@@ -33,17 +31,14 @@ void drawTextPass(int x, int y, const char* text) {
 
 } // namespace
 
+char statsText[statsTextSize] = "";
+
 // White text on a black shadow one pixel right and one pixel down, at window
-// pixel (x, y) from the lower-left corner. Leaves the modelview matrix mode,
-// the depth test on and the colour white.
+// pixel (x, y) from the lower-left corner, over the finished frame, which
+// leaves no texturing on. Leaves the modelview matrix mode, the matrices and
+// the depth test as it found them and the colour white.
 void drawText(int x, int y, const char* text) {
-    glGetFloatv(GL_MODELVIEW_MATRIX, savedModelview);
-    // Glyphs are textured like any fragment: the water leaves cube-map
-    // texturing on under the sky's decal mode, which would paint the text
-    // with texels instead of white and black.
     glPushAttrib(GL_ENABLE_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_TEXTURE_CUBE_MAP);
     glDisable(GL_DEPTH_TEST);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -64,14 +59,12 @@ void drawText(int x, int y, const char* text) {
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glPopAttrib();
-    glEnable(GL_DEPTH_TEST);
-    glLoadMatrixf(savedModelview);
     glColor3f(1, 1, 1);
 }
 
 void drawStats() {
     countFrame(clockSeconds());
-    std::snprintf(statsText, sizeof statsText, "%i        fps", framesPerSecond);
+    std::snprintf(statsText, sizeof statsText, "%i        fps", frameCounter.framesPerSecond);
     drawText(fpsLineX, fpsLineY, statsText);
     std::snprintf(statsText, sizeof statsText, "%i        tiles", tilesDrawn);
     drawText(tilesLineX, tilesLineY, statsText);

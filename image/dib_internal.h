@@ -85,8 +85,10 @@ void writePaletteColor(const NormalisedDib& dib, uint32_t index, unsigned char* 
 bool expandDibRunLengths(const NormalisedDib& dib, unsigned char* target);
 
 // ---- dib_loader.cpp -----------------------------------------------------------
-// Steps 2 to 13 of loading over bytes already in memory; shows at most one
-// message and returns a new record or null.
+// Everything of loading after the file is mapped, over bytes already in
+// memory: the headers read and normalised, the pixels rendered into 24-bit
+// rows and copied out as RGB into a new record. Shows at most one message
+// and returns the record or null.
 RgbImage* decodeDibBytes(const unsigned char* file, size_t size);
 
 // ---- file_mapping.cpp ---------------------------------------------------------

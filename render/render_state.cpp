@@ -13,8 +13,6 @@ float leftEdgeDir[2];
 float rightEdgeDir[2];
 
 int tilesDrawn = 0;
-int centreTileX = 0;
-int centreTileY = 0;
 Matrix4 modelToWorldMatrix;
 
 float skyDome[skyDomeRings][skyDomePoints][3];

@@ -2,7 +2,6 @@
 // model-to-world matrix for the vertex program and the sky dome's points.
 #pragma once
 
-#include "app/app_state.h"
 #include "ocean/ocean_state.h"
 
 // The program's degrees-to-radians factor, slightly more than the exact one;
@@ -21,7 +20,20 @@ extern unsigned int bottomCubeTexture;
 extern unsigned int normalMapTexture;
 extern unsigned int normalizeCubeTexture;
 
+// ---- The view a frame is drawn from ---------------------------------------
+// Everything the renderer reads of the viewer, handed to it for each frame.
+struct FrameView {
+    double cameraX;
+    double cameraY;
+    float heading;        // degrees, 0 looks along +y, growing turns toward +x
+    float pitch;          // degrees, positive looks down
+    bool perPixelShading; // the water's shader programs, else reflection mapping
+};
+
 // ---- Where the eye stands -------------------------------------------------
+// The viewer's camera point, which no input moves.
+constexpr double startCameraX = 127.0;
+constexpr double startCameraY = 127.0;
 constexpr double eyeHeight = 10.0;
 constexpr float waterLift = 120.0f;
 // The view pulls the water 127 units toward the eye, the lift adds 120 back.
@@ -33,8 +45,11 @@ Vector3d eyePosition(double x, double y);
 
 // ---- Per-frame view values (view.cpp) -------------------------------------
 // Eye position for the shader, in the y-up world frame of modelToWorldMatrix:
-// the camera's x, the eye's height plus the water's lift, and the depth the
-// shaders were tuned with. Only the first element changes, with the camera.
+// the camera's x, the eye's height plus the water's lift, and a fixed depth.
+// Only the first element changes, with the camera. The depth is not derived
+// from the drawn eye, which stands at -(startCameraY + eyeBehindCentre -
+// waterLift) = -134: the shaders have always been handed an eye one unit
+// further back, and the look the reference pictures pin is the look with it.
 constexpr float shaderEyeDepth = -135.0f;
 constexpr float shaderEyeStart[3] = {static_cast<float>(startCameraX),
                                      static_cast<float>(eyeHeight) + waterLift, shaderEyeDepth};
@@ -58,8 +73,6 @@ constexpr float normalMapRepeats = 4.0f; // texture coordinates 0..4 across a ti
 // swap. Fewer tiles a flush keep them busier but cost a new scene each.
 constexpr int tilesPerFlush = 4;
 extern int tilesDrawn;
-extern int centreTileX;
-extern int centreTileY;
 extern Matrix4 modelToWorldMatrix;
 int tileIndexOf(double coordinate); // truncation toward zero
 bool tileVisible(int tx, int ty);   // wedge test on the tile's centre
@@ -72,7 +85,7 @@ struct CandidateTiles {
     int visibleCount;
 };
 CandidateTiles cullCandidateTiles(int centreX, int centreY);
-void drawWaterTiles();
+void drawWaterTiles(const FrameView& view);
 
 // ---- Matrix helpers (matrix.cpp) ------------------------------------------
 void matrixSetIdentity(Matrix4& m);
@@ -82,8 +95,9 @@ void matrixSetTranslation(Matrix4& m, float tx, float ty, float tz);
 
 // ---- Scene state and frame (scene_state.cpp, frame.cpp) -------------------
 void setupSceneState();
-void composeFrame(); // a frame without the swap
-void displayFrame();
+// The sea and the sky of a frame, into the back buffer; the caller draws
+// what lies on top and swaps.
+void composeFrame(const FrameView& view);
 
 // ---- Sky dome (sky_dome.cpp) ----------------------------------------------
 constexpr int skyDomeRings = 8;
@@ -95,7 +109,7 @@ void buildSkyDome(float radius, float (&dome)[skyDomeRings][skyDomePoints][3]);
 // from the zenith at 0 to the horizon at 7/8, the second once around.
 float skyDomeTextureS(int ring);
 float skyDomeTextureT(int point);
-void drawSkyDome();
+void drawSkyDome(const FrameView& view);
 
 // ---- Textures from files (textures.cpp) ------------------------------------
 unsigned int loadTexture2D(const char* fileName);

@@ -6,12 +6,14 @@
 
 namespace {
 
-// The parameters in the order they are looked up: the vertex program's,
-// then from firstFragmentParameter on the fragment program's.
+// The programs' uniforms and samplers, in the order they are looked up: the
+// vertex program's, then the fragment program's. The entry functions' other
+// parameters are vertex inputs, not uniforms, and are not looked up: vert
+// takes position, texCoord and normal from the vertex, the texture
+// coordinate of unit 0 and the normal that the tiles send (gl_Vertex,
+// gl_MultiTexCoord0, gl_Normal), and frag takes normalMapTexCoord from vert's
+// output.
 enum ParameterIndex {
-    positionIndex,
-    texCoordIndex,
-    normalIndex,
     fresnelBiasIndex,
     fresnelScaleIndex,
     fresnelPowerIndex,
@@ -20,7 +22,6 @@ enum ParameterIndex {
     lightPositionIndex,
     modelViewProjIndex,
     modelToWorldIndex,
-    normalMapTexCoordIndex,
     normalMapIndex,
     normalizeCubeIndex,
     normalizeCube2Index,
@@ -28,13 +29,11 @@ enum ParameterIndex {
     bottomMapIndex,
     parameterCount
 };
-constexpr int firstFragmentParameter = normalMapTexCoordIndex;
 
 const char* const parameterNames[parameterCount] = {
-    "position",       "texCoord",          "normal",       "fresnelBias",   "fresnelScale",
-    "fresnelPower",   "etaRatio",          "eyePositionW", "lightPosition", "ModelViewProj",
-    "modelToWorld",   "normalMapTexCoord", "normalMap",    "normalizeCube", "normalizeCube2",
-    "environmentMap", "bottomMap"};
+    "fresnelBias",    "fresnelScale",   "fresnelPower", "etaRatio",  "eyePositionW",
+    "lightPosition",  "ModelViewProj",  "modelToWorld", "normalMap", "normalizeCube",
+    "normalizeCube2", "environmentMap", "bottomMap"};
 
 // How the programs read four of their textures, where that shows the same
 // as the textures' own filters and costs less: the fragment program takes
@@ -52,31 +51,12 @@ constexpr int samplingCount = sizeof samplings / sizeof samplings[0];
 const ParameterIndex samplerOrder[] = {normalMapIndex, normalizeCubeIndex, normalizeCube2Index,
                                        environmentMapIndex, bottomMapIndex};
 
-ShaderContext shaderContext = 0;
-ShaderProfile vertexProfile = shaderNoProfile;
-ShaderProfile fragmentProfile = shaderNoProfile;
-ShaderProgram vertexProgram = 0;
-ShaderProgram fragmentProgram = 0;
 ShaderParameter parameters[parameterCount];
 bool programsUsable = false;
 
-// Loading the second program links it with the first: a program that does
-// not link with the other comes back as 0 too.
-ShaderProgram makeProgram(ShaderStage stage, ShaderProfile& profile, const char* fileName,
-                          const char* entry) {
-    profile = shaderLatestProfile(stage);
-    shaderSetOptimalOptions(profile);
-    ShaderProgram program = shaderCompileProgramFromFile(shaderContext, fileName, profile, entry);
-    if (!shaderLoadProgram(program))
-        return 0;
-    return program;
-}
-
 void lookUpParameters() {
-    for (int i = 0; i < parameterCount; ++i) {
-        ShaderProgram owner = i < firstFragmentParameter ? vertexProgram : fragmentProgram;
-        parameters[i] = shaderNamedParameter(owner, parameterNames[i]);
-    }
+    for (int i = 0; i < parameterCount; ++i)
+        parameters[i] = shaderNamedParameter(parameterNames[i]);
 }
 
 void attachTextures() {
@@ -90,11 +70,13 @@ void attachTextures() {
 } // namespace
 
 void createShaderPrograms() {
-    shaderContext = shaderCreateContext();
+    shaderStartAfresh();
     shaderUseSamplings(samplings, samplingCount);
-    vertexProgram = makeProgram(shaderVertexStage, vertexProfile, "v.cg", "vert");
-    fragmentProgram = makeProgram(shaderFragmentStage, fragmentProfile, "f.cg", "frag");
-    programsUsable = vertexProgram != 0 && fragmentProgram != 0;
+    // Both are compiled whatever becomes of the first, so that each broken
+    // file is named. The files' main() calls the entries, vert and frag.
+    const bool vertexCompiled = shaderCompileFromFile(shaderVertexStage, "v.cg");
+    const bool fragmentCompiled = shaderCompileFromFile(shaderFragmentStage, "f.cg");
+    programsUsable = vertexCompiled && fragmentCompiled && shaderLinkPair();
     if (!programsUsable)
         return;
     lookUpParameters();
@@ -108,18 +90,16 @@ bool shaderProgramsUsable() {
 void bindShaderPrograms() {
     if (!programsUsable)
         return;
-    shaderEnableProfile(vertexProfile);
-    shaderEnableProfile(fragmentProfile);
-    shaderBindProgram(vertexProgram);
-    shaderBindProgram(fragmentProgram);
-    shaderSetMatrixParameterRowMajor(parameters[modelToWorldIndex], modelToWorldMatrix.element);
+    shaderUsePair(true);
+    // GL turns the row-major matrix round itself on the way in.
+    glUniformMatrix4fv(parameters[modelToWorldIndex], 1, GL_TRUE, modelToWorldMatrix.element);
     shaderSetModelViewProjectionParameter(parameters[modelViewProjIndex]);
-    shaderSetParameter3fv(parameters[eyePositionIndex], shaderEyePosition);
-    shaderSetParameter3fv(parameters[lightPositionIndex], shaderLightPosition);
-    shaderSetParameter1f(parameters[fresnelBiasIndex], fresnelBias);
-    shaderSetParameter1f(parameters[fresnelScaleIndex], fresnelScale);
-    shaderSetParameter1f(parameters[fresnelPowerIndex], fresnelPower);
-    shaderSetParameter1f(parameters[etaRatioIndex], etaRatio);
+    glUniform3fv(parameters[eyePositionIndex], 1, shaderEyePosition);
+    glUniform3fv(parameters[lightPositionIndex], 1, shaderLightPosition);
+    glUniform1f(parameters[fresnelBiasIndex], fresnelBias);
+    glUniform1f(parameters[fresnelScaleIndex], fresnelScale);
+    glUniform1f(parameters[fresnelPowerIndex], fresnelPower);
+    glUniform1f(parameters[etaRatioIndex], etaRatio);
     for (ParameterIndex sampler : samplerOrder)
         shaderEnableTextureParameter(parameters[sampler]);
 }
@@ -130,6 +110,5 @@ void unbindShaderPrograms() {
     if (!programsUsable)
         return;
     shaderDisableTextureParameter(parameters[environmentMapIndex]);
-    shaderDisableProfile(fragmentProfile);
-    shaderDisableProfile(vertexProfile);
+    shaderUsePair(false);
 }

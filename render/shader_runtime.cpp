@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "image/image.h"
@@ -40,15 +39,15 @@ int samplingCount = 0;
 GLuint samplingObjects[maxSamplings];
 
 // One line per failure, then the compiler's log of the object if it has one.
-// Returns the 0 or false that the failing call gives back.
-int fail(const std::string& fileName, const std::string& problem, GLuint object = 0) {
+// Returns false, what the failing call gives back.
+bool fail(const std::string& fileName, const std::string& problem, GLuint object = 0) {
     char log[logLength] = "";
     if (object != 0)
         (glIsShader(object) ? glGetShaderInfoLog : glGetProgramInfoLog)(object, logLength, nullptr,
                                                                         log);
     std::string text = "shader \"" + fileName + "\": " + problem + "\n" + log;
     std::fputs((text.back() == '\n' ? text : text + "\n").c_str(), stderr);
-    return 0;
+    return false;
 }
 
 // Only a regular file is opened, so a FIFO or a folder named like a shader
@@ -65,12 +64,19 @@ bool readSource(const char* fileName, std::string& source) {
     return read || fail(fileName, "is not a shader source (too large or unreadable)");
 }
 
+// The version as the context reports it in its version string, "major.minor"
+// first: a context before OpenGL 3.0 rejects the GL_MAJOR_VERSION query.
+int contextVersion() {
+    const char* text = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    int major = 0;
+    int minor = 0;
+    if (text == nullptr || std::sscanf(text, "%d.%d", &major, &minor) != 2)
+        return 0;
+    return major * 10 + minor;
+}
+
 void makeSamplingObjects() {
-    GLint major = 0; // stays 0 before OpenGL 3.0
-    GLint minor = 0;
-    glGetIntegerv(GL_MAJOR_VERSION, &major);
-    glGetIntegerv(GL_MINOR_VERSION, &minor);
-    if (samplingCount == 0 || samplingObjects[0] != 0 || major * 10 + minor < 33)
+    if (samplingCount == 0 || samplingObjects[0] != 0 || contextVersion() < 33)
         return;
     glGenSamplers(samplingCount, samplingObjects);
     for (int i = 0; i < samplingCount; ++i) {
@@ -81,10 +87,9 @@ void makeSamplingObjects() {
     }
 }
 
-// A parameter is its uniform's location plus one, so that 0 is none.
 Sampler* samplerOf(ShaderParameter parameter) {
     for (int i = 0; i < samplerCount; ++i)
-        if (samplers[i].location == parameter - 1)
+        if (samplers[i].location == parameter)
             return &samplers[i];
     return nullptr;
 }
@@ -107,7 +112,7 @@ bool findSamplers() {
         samplers[samplerCount++] = {glGetUniformLocation(pair, name), unit, target, 0, 0};
     }
     for (int i = 0; i < samplingCount; ++i)
-        if (Sampler* sampler = samplerOf(glGetUniformLocation(pair, samplings[i].name) + 1))
+        if (Sampler* sampler = samplerOf(glGetUniformLocation(pair, samplings[i].name)))
             sampler->samplerObject = samplingObjects[i];
     glUseProgram(pair);
     for (int i = 0; i < samplerCount; ++i)
@@ -145,29 +150,21 @@ void forgetPair() {
 
 ShaderVaryings shaderCapturedVaryings = {nullptr, 0};
 
-ShaderContext shaderCreateContext() {
+void shaderStartAfresh() {
     forgetPair();
     glDeleteShader(shaders[0]);
     glDeleteShader(shaders[1]);
     shaders[0] = shaders[1] = 0;
-    return 1;
 }
 
-ShaderProfile shaderLatestProfile(ShaderStage stage) {
-    if (glGetString(GL_SHADING_LANGUAGE_VERSION) == nullptr)
-        return shaderNoProfile;
-    return stage == shaderVertexStage ? shaderGlslVertexProfile : shaderGlslFragmentProfile;
-}
-
-ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
-                                           ShaderProfile profile, const char*) {
+bool shaderCompileFromFile(ShaderStage stage, const char* fileName) {
     std::string source;
-    if (profile == shaderNoProfile)
+    if (glGetString(GL_SHADING_LANGUAGE_VERSION) == nullptr)
         return fail(fileName, "cannot be compiled: no shader support");
     if (!readSource(fileName, source))
-        return 0;
-    int stage = profile == shaderGlslVertexProfile ? 0 : 1;
-    GLuint shader = glCreateShader(stage == 0 ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
+        return false;
+    GLuint shader =
+        glCreateShader(stage == shaderVertexStage ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
     const char* text = source.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
@@ -176,19 +173,18 @@ ShaderProgram shaderCompileProgramFromFile(ShaderContext, const char* fileName,
     if (compiled != GL_TRUE) {
         fail(fileName, "does not compile:", shader);
         glDeleteShader(shader);
-        return 0;
+        return false;
     }
     glDeleteShader(shaders[stage]);
     shaders[stage] = shader;
     fileNames[stage] = fileName;
-    return shader;
+    return true;
 }
 
-// Loading the second of the two programs links the pair.
-bool shaderLoadProgram(ShaderProgram program) {
-    if (program == 0 || shaders[0] == 0 || shaders[1] == 0)
-        return program != 0;
+bool shaderLinkPair() {
     forgetPair();
+    if (shaders[0] == 0 || shaders[1] == 0)
+        return false;
     pair = glCreateProgram();
     glAttachShader(pair, shaders[0]);
     glAttachShader(pair, shaders[1]);
@@ -212,8 +208,8 @@ void shaderUseSamplings(const ShaderSampling* table, int count) {
     samplingCount = table != nullptr ? std::min(count, maxSamplings) : 0;
 }
 
-ShaderParameter shaderNamedParameter(ShaderProgram program, const char* name) {
-    return pair != 0 && program != 0 && name != nullptr ? glGetUniformLocation(pair, name) + 1 : 0;
+ShaderParameter shaderNamedParameter(const char* name) {
+    return pair != 0 && name != nullptr ? glGetUniformLocation(pair, name) : -1;
 }
 
 void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
@@ -221,15 +217,9 @@ void shaderSetTextureParameter(ShaderParameter sampler, unsigned int texture) {
         found->texture = texture;
 }
 
-void shaderBindProgram(ShaderProgram program) {
-    if (pair != 0 && program != 0)
-        use(true);
-}
-
-// The setters rely on GL ignoring location -1, that of a 0 handle. GL turns
-// a row-major matrix round itself on the way in.
-void shaderSetMatrixParameterRowMajor(ShaderParameter parameter, const float* rowMajor) {
-    glUniformMatrix4fv(parameter - 1, 1, GL_TRUE, rowMajor);
+void shaderUsePair(bool inUse) {
+    if (pair != 0)
+        use(inUse);
 }
 
 // The library hands its matrices over column-major. Read as row-major they
@@ -241,15 +231,7 @@ void shaderSetModelViewProjectionParameter(ShaderParameter parameter) {
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview.element);
     glGetFloatv(GL_PROJECTION_MATRIX, projection.element);
     matrixMultiply(modelview, projection);
-    glUniformMatrix4fv(parameter - 1, 1, GL_FALSE, modelview.element);
-}
-
-void shaderSetParameter3fv(ShaderParameter parameter, const float* value) {
-    glUniform3fv(parameter - 1, 1, value);
-}
-
-void shaderSetParameter1f(ShaderParameter parameter, float value) {
-    glUniform1f(parameter - 1, value);
+    glUniformMatrix4fv(parameter, 1, GL_FALSE, modelview.element);
 }
 
 void shaderEnableTextureParameter(ShaderParameter sampler) {
@@ -258,10 +240,4 @@ void shaderEnableTextureParameter(ShaderParameter sampler) {
 
 void shaderDisableTextureParameter(ShaderParameter sampler) {
     bindOnUnit(sampler, false);
-}
-
-// Either stage's disable ends the pair's use.
-void shaderDisableProfile(ShaderProfile profile) {
-    if (profile != shaderNoProfile)
-        use(false);
 }

@@ -1,6 +1,5 @@
 // The sea: one simulated patch repeated as up to 8 x 8 tiles around the
 // viewer, culled against the view wedge and sent in immediate mode.
-#include "app/app_state.h"
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
@@ -10,7 +9,9 @@ namespace {
 
 // Reflection vectors from texture-coordinate generation, in eye space; the
 // texture matrix turns them back into the y-up world frame of the tiles.
+// The cube map's texel is the water's colour.
 void beginReflectionMapping() {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glEnable(GL_TEXTURE_CUBE_MAP);
     glBindTexture(GL_TEXTURE_CUBE_MAP, envCubeTexture);
     enableReflectionMapCoordinates();
@@ -26,23 +27,21 @@ void buildModelToWorldMatrix() {
     matrixSetTranslation(modelToWorldMatrix, 0.0f, waterLift, 0.0f);
 }
 
-// The eye goes to the origin: the tiles are moved by the water's lift after
-// the pull, and the eye with them.
-void applyWaterView() {
-    const Vector3d eye = eyePosition(cameraX, cameraY);
+// The eye goes to the origin.
+void applyWaterView(const FrameView& view) {
+    const Vector3d eye = eyePosition(view.cameraX, view.cameraY);
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
-    glRotatef(pitch, 1.0f, 0.0f, 0.0f);
-    glRotatef(heading, 0.0f, 0.0f, 1.0f);
-    glTranslated(-eye.x, -(eye.y + waterLift), -eye.z);
-    glTranslatef(0.0f, waterLift, 0.0f);
+    glRotatef(view.pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(view.heading, 0.0f, 0.0f, 1.0f);
+    glTranslated(-eye.x, -eye.y, -eye.z);
 }
 
 // Undoes the view rotation but for its -90 degree turn.
-void applyReflectionTextureMatrix() {
+void applyReflectionTextureMatrix(const FrameView& view) {
     glMatrixMode(GL_TEXTURE);
     glPushMatrix();
-    glRotatef(-heading, 0.0f, 1.0f, 0.0f);
-    glRotatef(-pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(-view.heading, 0.0f, 1.0f, 0.0f);
+    glRotatef(-view.pitch, 1.0f, 0.0f, 0.0f);
 }
 
 void emitVertex(int a, int l, double offsetX, double offsetY) {
@@ -73,21 +72,24 @@ void endReflectionMapping() {
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     disableTextureCoordinateGeneration();
+    glDisable(GL_TEXTURE_CUBE_MAP);
 }
 
 } // namespace
 
-void drawWaterTiles() {
+// Leaves the cube maps it reflects with off again, as the drawers after it
+// expect.
+void drawWaterTiles(const FrameView& view) {
     tilesDrawn = 0;
     glPushMatrix();
     buildModelToWorldMatrix();
     beginReflectionMapping();
-    applyWaterView();
-    applyReflectionTextureMatrix();
-    centreTileX = tileIndexOf(cameraX);
-    centreTileY = tileIndexOf(cameraY);
-    if (shadersEnabled == toggleOn)
+    applyWaterView(view);
+    applyReflectionTextureMatrix(view);
+    if (view.perPixelShading)
         bindShaderPrograms();
+    const int centreTileX = tileIndexOf(view.cameraX);
+    const int centreTileY = tileIndexOf(view.cameraY);
     const CandidateTiles candidates = cullCandidateTiles(centreTileX, centreTileY);
     for (int a = 0; a < tilesPerSide; ++a) {
         for (int b = 0; b < tilesPerSide; ++b) {
@@ -99,7 +101,7 @@ void drawWaterTiles() {
                 glFlush();
         }
     }
-    if (shadersEnabled == toggleOn)
+    if (view.perPixelShading)
         unbindShaderPrograms();
     endReflectionMapping();
     glPopMatrix();

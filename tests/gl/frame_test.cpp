@@ -7,11 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/app_state.h"
-#include "render/gl_api.h"
-#include "render/render_state.h"
+#include "tests/gl/shader_test_support.h"
 
 namespace {
+
+using shader_test::framePixels;
+using shader_test::meanDifference;
+using shader_test::prepareScene;
 
 class FrameTest : public ::testing::Test {
   protected:
@@ -53,15 +55,74 @@ TEST_F(FrameTest, ProjectionKeepsNinetyDegreesAcross) {
     onReshape(windowWidth, windowHeight);
 }
 
+// The state a drawer may find: 2-D texturing on and cube maps off, as the
+// texture loaders leave it, or the other way round.
+void setTexturing(bool texture2D, bool cubeMaps) {
+    (texture2D ? glEnable : glDisable)(GL_TEXTURE_2D);
+    (cubeMaps ? glEnable : glDisable)(GL_TEXTURE_CUBE_MAP);
+}
+
+// The renderer draws the view of the record it is handed, whatever the shell's
+// viewer holds, and from whatever texturing the last frame or drawer left:
+// each drawer enables what it textures with and leaves it off again. A frame
+// after one of the other mode, started with 2-D texturing off and cube maps
+// on, must come out as one started as the loaders leave the state; a sky that
+// left its texturing to others would be drawn flat.
+TEST_F(FrameTest, DrawsTheRecordedViewFromAnyTexturingState) {
+    prepareScene();
+    createShaderPrograms();
+    viewer.heading = 180.0f;
+    viewer.shadersEnabled = toggleOff;
+    const FrameView shaded = {startCameraX, startCameraY, 40.0f, 0.0f, true};
+    const FrameView unshaded = {startCameraX, startCameraY, 40.0f, 0.0f, false};
+    std::vector<unsigned char> pictures[2];
+    for (int mode = 0; mode < 2; ++mode) {
+        const FrameView& view = mode == 0 ? shaded : unshaded;
+        setTexturing(true, false);
+        composeFrame(view);
+        pictures[mode] = framePixels(0, windowHeight);
+        EXPECT_EQ(tilesDrawn, 16) << "the heading of the record, not the viewer's";
+        composeFrame(mode == 0 ? unshaded : shaded);
+        setTexturing(false, true);
+        composeFrame(view);
+        const std::vector<unsigned char> disturbed = framePixels(0, windowHeight);
+        EXPECT_TRUE(disturbed == pictures[mode])
+            << "mode " << mode << ": mean difference " << meanDifference(disturbed, pictures[mode]);
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    }
+    EXPECT_GT(meanDifference(pictures[0], pictures[1]), 5.0) << "the shaded water looks unshaded";
+}
+
+// The viewer's frames, shaded and not, with the counters on and off, leave
+// no error behind; nor does making the programs.
+TEST_F(FrameTest, FramesLeaveNoError) {
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    prepareScene();
+    createShaderPrograms();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "making the programs";
+    for (int shading : {toggleOn, toggleOff}) {
+        for (int counters : {toggleOff, toggleOn}) {
+            viewer.shadersEnabled = shading;
+            viewer.statsVisible = counters;
+            for (int frame = 0; frame < 3; ++frame)
+                displayFrame();
+            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR))
+                << "shading " << shading << ", counters " << counters;
+        }
+    }
+}
+
 // The overlay comes after the water: its tiles line shows this frame's count,
 // not the last one's.
 TEST_F(FrameTest, OverlayReadsTheTilesOfTheFrame) {
-    shadersEnabled = -toggleOn;
-    composeFrame();
+    viewer.shadersEnabled = toggleOff;
+    displayFrame();
     const int before = tilesDrawn;
-    heading = 180.0f;
-    statsVisible = toggleOn;
-    composeFrame();
+    viewer.heading = 180.0f;
+    viewer.statsVisible = toggleOn;
+    displayFrame();
     ASSERT_NE(tilesDrawn, before);
     char expected[32];
     std::snprintf(expected, sizeof expected, "%i        tiles", tilesDrawn);
@@ -101,31 +162,14 @@ void addMoved(std::set<Pixel>& into, const std::set<Pixel>& pixels, int dx, int 
         into.insert({p.first + dx, p.second + dy});
 }
 
-// A grey cube map in decal mode, as the water leaves texturing: the glyphs
-// must still come out white and black.
-GLuint enableGreyCubeMap() {
-    GLuint cube = 0;
-    glGenTextures(1, &cube);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, cube);
-    const unsigned char grey[3] = {90, 90, 90};
-    for (int face = 0; face < 6; ++face)
-        glTexImage2D(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face, 0, GL_RGB, 1, 1, 0, GL_RGB,
-                     GL_UNSIGNED_BYTE, grey);
-    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glEnable(GL_TEXTURE_CUBE_MAP);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    return cube;
-}
-
 // White text over a black copy of itself one pixel right and one down; a
 // second line 18 pixels lower at the same x; the overlay's lines with their
-// baselines 75 and 55 pixels above the bottom. The caller's matrices, colour
-// and texturing come back, and the depth test is on.
+// baselines 75 and 55 pixels above the bottom, over the state a frame leaves.
+// The caller's matrices and depth test come back, and the colour is white.
 TEST_F(FrameTest, TextIsWhiteOnItsShadowInLinesEighteenApart) {
-    GLuint cube = enableGreyCubeMap();
-    glDisable(GL_LIGHTING); // as in a frame
+    prepareScene();
+    composeFrame({startCameraX, startCameraY, 40.0f, 0.0f, false});
     glTranslatef(1.0f, 2.0f, 3.0f);
-    glDisable(GL_DEPTH_TEST);
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawText(100, 300, "1");
@@ -162,7 +206,6 @@ TEST_F(FrameTest, TextIsWhiteOnItsShadowInLinesEighteenApart) {
     glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
     EXPECT_EQ(depth, 1);
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
     float colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_EQ(colour[0] + colour[1] + colour[2], 3.0f);
@@ -177,9 +220,6 @@ TEST_F(FrameTest, TextIsWhiteOnItsShadowInLinesEighteenApart) {
     addMoved(digits, one.white, 15 - 100, 75 - 300);
     addMoved(digits, one.white, 15 - 100, 55 - 300);
     EXPECT_EQ(readTextPixels(30, 100).white, digits);
-
-    glDisable(GL_TEXTURE_CUBE_MAP);
-    glDeleteTextures(1, &cube);
 }
 
 } // namespace

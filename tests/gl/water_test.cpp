@@ -17,11 +17,14 @@ class WaterTest : public ::testing::Test {
   protected:
     void SetUp() override {
         startSceneAfresh();
-        // The fixed-function path: these tests make no shader programs.
-        shadersEnabled = -toggleOn;
         seedRandom(7);
         initWaveSpectrum();
     }
+
+    // The start view, drawn by the fixed-function path: these tests make no
+    // shader programs.
+    FrameView view = {startCameraX, startCameraY, ViewerState{}.heading, ViewerState{}.pitch,
+                      false};
 
     // Depth of the lower 40 % of the picture, well below the horizon, after
     // drawing only the water.
@@ -30,8 +33,8 @@ class WaterTest : public ::testing::Test {
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         glDisable(GL_LIGHTING);
-        computeViewValues(cameraX, cameraY, heading);
-        drawWaterTiles();
+        computeViewValues(view.cameraX, view.cameraY, view.heading);
+        drawWaterTiles(view);
         const int rows = windowHeight * 2 / 5;
         std::vector<float> depth(windowWidth * rows);
         glReadBuffer(GL_BACK);
@@ -122,18 +125,19 @@ TEST_F(WaterTest, SendsEachVisibleTileAsStripsOfTheGrid) {
     simulationStep(0.0);
     const std::pair<float, int> views[] = {{40.0f, 16}, {0.0f, 19}, {90.0f, 19}, {180.0f, 35}};
     for (const auto& [viewHeading, count] : views) {
-        heading = viewHeading;
+        view.heading = viewHeading;
         strips.clear();
         recording = true;
         waterDepth();
         recording = false;
-        EXPECT_EQ(tilesDrawn, count) << "heading " << heading;
-        ASSERT_EQ(strips.size(), static_cast<size_t>(count * gridSize)) << "heading " << heading;
+        EXPECT_EQ(tilesDrawn, count) << "heading " << view.heading;
+        ASSERT_EQ(strips.size(), static_cast<size_t>(count * gridSize))
+            << "heading " << view.heading;
         std::vector<Tile> tiles = sentTiles();
         EXPECT_TRUE(std::is_sorted(tiles.begin(), tiles.end()) &&
                     std::set<Tile>(tiles.begin(), tiles.end()).size() == tiles.size())
-            << "tiles not sent once each with tx outer, heading " << heading;
-        EXPECT_TRUE(heading != 40.0f || std::all_of(tiles.begin(), tiles.end(), inStartBlock))
+            << "tiles not sent once each with tx outer, heading " << view.heading;
+        EXPECT_TRUE(view.heading != 40.0f || std::all_of(tiles.begin(), tiles.end(), inStartBlock))
             << "the start view shows the 16 tiles 0 to 3 both ways";
     }
 }
@@ -142,8 +146,8 @@ TEST_F(WaterTest, ModelToWorldIsTheSameWhateverTheView) {
     simulationStep(0.0);
     waterDepth();
     Matrix4 atStart = modelToWorldMatrix;
-    heading = 217.0f;
-    pitch = -33.0f;
+    view.heading = 217.0f;
+    view.pitch = -33.0f;
     waterDepth();
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(modelToWorldMatrix.element[i], atStart.element[i]) << i;

@@ -18,7 +18,7 @@ namespace {
 constexpr double missingPixelsBound = 12.0;
 
 TEST(CullingAgainstTheView, NoTileInViewIsCulledBeyondASliver) {
-    resetViewerState();
+    viewer = ViewerState{};
     const WaveBounds bounds = waveBounds();
     int views = 0, certain = 0, certainCulled = 0, missing = 0;
     double largestMissing = 0.0;
@@ -38,7 +38,7 @@ TEST(CullingAgainstTheView, NoTileInViewIsCulledBeyondASliver) {
                 views, bounds.height, bounds.shift, certain, certainCulled, missing,
                 largestMissing);
     EXPECT_LE(largestMissing, missingPixelsBound);
-    resetViewerState();
+    viewer = ViewerState{};
 }
 
 } // namespace

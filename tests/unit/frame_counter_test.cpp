@@ -9,7 +9,7 @@ namespace {
 
 class FrameCounterTest : public ::testing::Test {
   protected:
-    void SetUp() override { resetFrameCounter(); }
+    void SetUp() override { frameCounter = FrameCounter{}; }
 };
 
 // At a steady rate the figure shown is the number of frames in the last
@@ -17,17 +17,18 @@ class FrameCounterTest : public ::testing::Test {
 // frame a second every frame publishes 1. The very first frame shows 1.
 TEST_F(FrameCounterTest, SteadyRateShowsTheFramesOfTheLastSecond) {
     for (double rate : {60.0, 144.0, 7.0, 0.4}) {
-        resetFrameCounter();
+        frameCounter = FrameCounter{};
         const double start = 86400.0 + 0.37; // a reading a day after boot
         countFrame(start);
-        EXPECT_EQ(framesPerSecond, 1) << rate;
+        EXPECT_EQ(frameCounter.framesPerSecond, 1) << rate;
         const int whole = static_cast<int>(rate);
         for (int frame = 1; frame < 10 * rate + 3; ++frame) {
             countFrame(start + frame / rate);
             if (frame <= rate + 1)
                 continue; // the first second after the very first frame
-            EXPECT_TRUE(framesPerSecond == std::max(whole, 1) || framesPerSecond == whole + 1)
-                << framesPerSecond << " at " << rate << " frames a second";
+            EXPECT_TRUE(frameCounter.framesPerSecond == std::max(whole, 1) ||
+                        frameCounter.framesPerSecond == whole + 1)
+                << frameCounter.framesPerSecond << " at " << rate << " frames a second";
         }
     }
 }
@@ -36,9 +37,9 @@ TEST_F(FrameCounterTest, EarlierReadingPublishesNothingUntilASecondPastTheLast) 
     countFrame(500.0);
     countFrame(400.0);
     countFrame(500.5);
-    EXPECT_EQ(framesPerSecond, 1);
+    EXPECT_EQ(frameCounter.framesPerSecond, 1);
     countFrame(501.0);
-    EXPECT_EQ(framesPerSecond, 3);
+    EXPECT_EQ(frameCounter.framesPerSecond, 3);
 }
 
 // The waves run from the start backwards in phase: a flipped sign would send

@@ -9,7 +9,7 @@ namespace {
 class InputTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        resetViewerState();
+        viewer = ViewerState{};
         redisplayRequests = 0;
     }
     void drag(int fromX, int fromY, int toX, int toY) {
@@ -20,7 +20,8 @@ class InputTest : public ::testing::Test {
 
 // As the frame reads them: on when equal to toggleOn.
 TEST_F(InputTest, EachPressTurnsItsToggleOverAndRedisplaysOnce) {
-    const std::pair<int, int*> toggles[] = {{' ', &shadersEnabled}, {'c', &statsVisible}};
+    const std::pair<int, int*> toggles[] = {{' ', &viewer.shadersEnabled},
+                                            {'c', &viewer.statsVisible}};
     for (auto [key, toggle] : toggles) {
         const bool wasOn = *toggle == toggleOn;
         redisplayRequests = 0;
@@ -30,16 +31,16 @@ TEST_F(InputTest, EachPressTurnsItsToggleOverAndRedisplaysOnce) {
         EXPECT_EQ(*toggle == toggleOn, wasOn) << static_cast<char>(key);
         EXPECT_EQ(redisplayRequests, 2);
     }
-    EXPECT_TRUE(shadersEnabled == toggleOn) << "the shading starts on";
-    EXPECT_FALSE(statsVisible == toggleOn) << "the counters start hidden";
+    EXPECT_TRUE(viewer.shadersEnabled == toggleOn) << "the shading starts on";
+    EXPECT_FALSE(viewer.statsVisible == toggleOn) << "the counters start hidden";
 }
 
 TEST_F(InputTest, OtherKeysChangeNothing) {
     for (int key : {67, 97, 0, 13, 255}) {
         onKeyboard(static_cast<unsigned char>(key), 10, 10);
     }
-    EXPECT_EQ(shadersEnabled, -1);
-    EXPECT_EQ(statsVisible, 1);
+    EXPECT_EQ(viewer.shadersEnabled, -1);
+    EXPECT_EQ(viewer.statsVisible, 1);
     EXPECT_EQ(redisplayRequests, 0);
 }
 
@@ -49,42 +50,42 @@ TEST_F(InputTest, EscapeEndsWithStatusZero) {
 
 TEST_F(InputTest, DragTurnsOneEighthDegreePerPixel) {
     drag(100, 100, 180, 100);
-    EXPECT_FLOAT_EQ(heading, 50.0f);
-    EXPECT_FLOAT_EQ(pitch, 0.0f);
+    EXPECT_FLOAT_EQ(viewer.heading, 50.0f);
+    EXPECT_FLOAT_EQ(viewer.pitch, 0.0f);
     onMotion(180, 108); // continues from the last motion step
-    EXPECT_FLOAT_EQ(pitch, 1.0f);
-    EXPECT_FLOAT_EQ(heading, 50.0f);
+    EXPECT_FLOAT_EQ(viewer.pitch, 1.0f);
+    EXPECT_FLOAT_EQ(viewer.heading, 50.0f);
 }
 
 TEST_F(InputTest, MotionAtTheRecordedPositionStillRedisplays) {
     onMouse(leftButton, buttonDown, 300, 200);
     redisplayRequests = 0;
     onMotion(300, 200);
-    EXPECT_FLOAT_EQ(heading, 40.0f);
-    EXPECT_FLOAT_EQ(pitch, 0.0f);
+    EXPECT_FLOAT_EQ(viewer.heading, 40.0f);
+    EXPECT_FLOAT_EQ(viewer.pitch, 0.0f);
     EXPECT_EQ(redisplayRequests, 1);
 }
 
 TEST_F(InputTest, PitchClampPutsBackEightyNine) {
-    pitch = 90.0f - 0.5f;
+    viewer.pitch = 90.0f - 0.5f;
     drag(0, 0, 0, 8); // +1 degree: 90.5
-    EXPECT_FLOAT_EQ(pitch, 89.0f);
+    EXPECT_FLOAT_EQ(viewer.pitch, 89.0f);
 
-    pitch = -94.0f + 1.0f;
+    viewer.pitch = -94.0f + 1.0f;
     drag(0, 16, 0, 0); // -2 degrees: -95
-    EXPECT_FLOAT_EQ(pitch, -89.0f);
+    EXPECT_FLOAT_EQ(viewer.pitch, -89.0f);
 
-    pitch = 89.0f;
+    viewer.pitch = 89.0f;
     drag(0, 0, 0, 8); // lands exactly on 90
-    EXPECT_FLOAT_EQ(pitch, 90.0f);
-    pitch = -89.0f;
+    EXPECT_FLOAT_EQ(viewer.pitch, 90.0f);
+    viewer.pitch = -89.0f;
     drag(0, 8, 0, 0); // exactly -90
-    EXPECT_FLOAT_EQ(pitch, -90.0f);
+    EXPECT_FLOAT_EQ(viewer.pitch, -90.0f);
 }
 
 TEST_F(InputTest, HeadingIsNeitherWrappedNorClamped) {
     drag(0, 0, 8 * 1000, 0);
-    EXPECT_FLOAT_EQ(heading, 1040.0f);
+    EXPECT_FLOAT_EQ(viewer.heading, 1040.0f);
 }
 
 // Whatever was pressed and dragged before, a drag with any button turns the
@@ -92,17 +93,17 @@ TEST_F(InputTest, HeadingIsNeitherWrappedNorClamped) {
 TEST_F(InputTest, EveryButtonsDragStartsWhereItWentDown) {
     const int toolkitButtons[] = {leftButton, 1, 2}; // left, middle, right
     for (int button : toolkitButtons) {
-        resetViewerState();
+        viewer = ViewerState{};
         drag(50, 50, 58, 50); // an earlier left drag: 1 degree right
         onMouse(leftButton, buttonUp, 58, 50);
         onMouse(button, buttonDown, 400, 300);
         onMotion(416, 308);
-        EXPECT_FLOAT_EQ(heading, 43.0f) << "button " << button;
-        EXPECT_FLOAT_EQ(pitch, 1.0f) << "button " << button;
+        EXPECT_FLOAT_EQ(viewer.heading, 43.0f) << "button " << button;
+        EXPECT_FLOAT_EQ(viewer.pitch, 1.0f) << "button " << button;
         redisplayRequests = 0;
         onMouse(button, buttonUp, 10, 10); // the release only redraws
         onMotion(424, 308);
-        EXPECT_FLOAT_EQ(heading, 44.0f) << "button " << button;
+        EXPECT_FLOAT_EQ(viewer.heading, 44.0f) << "button " << button;
         EXPECT_EQ(redisplayRequests, 2);
     }
 }

@@ -94,7 +94,7 @@ void writeNormalMap(FigureOutput& out) {
 // ---- The wedge -------------------------------------------------------------
 
 Point2d eyeOverSea() {
-    const Vector3d eye = eyePosition(cameraX, cameraY);
+    const Vector3d eye = eyePosition(viewer.cameraX, viewer.cameraY);
     return Point2d{eye.x, eye.y};
 }
 
@@ -156,16 +156,16 @@ struct WedgeFiles {
 };
 
 void writeWedgeView(FigureOutput& out, WedgeFiles& files, float viewHeading, const char* name) {
-    heading = viewHeading;
-    computeViewValues(cameraX, cameraY, heading);
+    viewer.heading = viewHeading;
+    computeViewValues(viewer.cameraX, viewer.cameraY, viewer.heading);
     const CandidateTiles candidates =
-        cullCandidateTiles(tileIndexOf(cameraX), tileIndexOf(cameraY));
+        cullCandidateTiles(tileIndexOf(viewer.cameraX), tileIndexOf(viewer.cameraY));
     const WedgeCounts counts = writeWedgeTiles(files.tiles, candidates);
     const Point2d apex = {cullApex[0], cullApex[1]};
     writeEdges(files.edges, apex);
     writeEdges(files.edges, eyeOverSea());
     addRow(files.points, {apex.x, apex.y});
-    addRow(files.points, {cameraX, cameraY});
+    addRow(files.points, {viewer.cameraX, viewer.cameraY});
     addRow(files.points, {eyeOverSea().x, eyeOverSea().y});
     for (NumbersFile* f : {&files.tiles, &files.edges, &files.points})
         endIndex(*f);
@@ -267,7 +267,7 @@ void writeNormalNumbers(FigureOutput& out) {
 }
 
 void writeWedgeNumbers(FigureOutput& out) {
-    resetViewerState();
+    viewer = ViewerState{};
     WedgeFiles files = {
         numbersFile("wedge-tiles.dat",
                     "Candidate tiles: centre x, centre y, half side, drawn, seen by the eye's "
@@ -277,7 +277,7 @@ void writeWedgeNumbers(FigureOutput& out) {
                     "from the apex, then the eye's field of view; index per view"),
         numbersFile("wedge-points.dat", "Apex, camera, eye (x, y); index per view"),
     };
-    writeWedgeView(out, files, heading, "start_view");
+    writeWedgeView(out, files, viewer.heading, "start_view");
     // The glint frame's heading; its pitch does not enter the culling.
     writeWedgeView(out, files, seaViews[glintView].heading, "turned_view");
     for (const NumbersFile* f : {&files.tiles, &files.edges, &files.points})
@@ -294,5 +294,5 @@ void writeWedgeNumbers(FigureOutput& out) {
     // The bounds leave another seed's spectrum behind; the fixed sea's again.
     seedRandom(fixedSeaSeed);
     initWaveSpectrum();
-    resetViewerState();
+    viewer = ViewerState{};
 }

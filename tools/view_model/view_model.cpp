@@ -56,7 +56,7 @@ EyeView eyeViewAt(float heading, double pitch) {
     const double h = heading / degreesPerRadian;
     const double p = pitch / degreesPerRadian;
     EyeView v;
-    v.eye = {cameraX, cameraY + eyeBehindCentre - waterLift, eyeHeight};
+    v.eye = {viewer.cameraX, viewer.cameraY + eyeBehindCentre - waterLift, eyeHeight};
     v.forward = {std::sin(h) * std::cos(p), std::cos(h) * std::cos(p), -std::sin(p)};
     v.right = {std::cos(h), -std::sin(h), 0.0};
     v.up = {std::sin(h) * std::sin(p), std::cos(h) * std::sin(p), std::cos(p)};
@@ -131,8 +131,9 @@ WaveBounds waveBounds() {
 // does form an interval (the view and the column over the square are
 // convex), so it then does at every height between.
 ViewCulling cullingInView(float heading, double pitch, const WaveBounds& bounds) {
-    computeViewValues(cameraX, cameraY, heading);
-    const CandidateTiles tiles = cullCandidateTiles(tileIndexOf(cameraX), tileIndexOf(cameraY));
+    computeViewValues(viewer.cameraX, viewer.cameraY, heading);
+    const CandidateTiles tiles =
+        cullCandidateTiles(tileIndexOf(viewer.cameraX), tileIndexOf(viewer.cameraY));
     const EyeView view = eyeViewAt(heading, pitch);
     ViewCulling culling;
     culling.drawn = tiles.visibleCount;
