@@ -156,7 +156,7 @@ TEST_F(WaterTest, ModelToWorldIsTheSameWhateverTheView) {
     EXPECT_FLOAT_EQ(modelToWorldMatrix.element[9], -1.0f); // y goes to -z
 }
 
-TEST_F(WaterTest, DrawingLeavesTheMatricesAndGenerationAsFound) {
+TEST_F(WaterTest, DrawingLeavesTheMatricesGenerationAndCubeMapsAsFound) {
     simulationStep(0.0);
     waterDepth();
     GLint depth = 0;
@@ -170,7 +170,7 @@ TEST_F(WaterTest, DrawingLeavesTheMatricesAndGenerationAsFound) {
         EXPECT_FLOAT_EQ(modelview[i], (i % 5 == 0) ? 1.0f : 0.0f);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_R));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
 }
 
 } // namespace
