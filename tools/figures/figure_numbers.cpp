@@ -1,9 +1,13 @@
-// figure-numbers OUTDIR [--numbers-only]: the numbers the figures of
-// docs/how-it-works.md are drawn from, into OUTDIR/numbers, computed by the
-// viewer's own simulation, encoding and culling from the fixed sea. The
-// pictures are gnuplot's (docs/figures/plots), so this tool writes numbers
-// only, with or without the flag, which the figure tools share.
+// figure-numbers OUTDIR [--numbers-only] [--real-sea-wind M_PER_S]: the
+// numbers the figures of docs/how-it-works.md are drawn from, into
+// OUTDIR/numbers, computed by the viewer's own simulation, encoding and
+// culling from the fixed sea. The pictures are gnuplot's (docs/figures/plots),
+// so this tool writes numbers only, with or without the flag, which the figure
+// tools share. The real sea the drawn one is set beside is that of the
+// viewer's wind, or of the wind given.
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -12,12 +16,20 @@
 
 namespace {
 
-bool parseArguments(int argc, char** argv, std::string& outDir) {
-    if (argc < 2 || argc > 3)
-        return false;
-    if (argc == 3 && std::strcmp(argv[2], "--numbers-only") != 0)
+bool parseArguments(int argc, char** argv, std::string& outDir, double& realSeaWind) {
+    if (argc < 2)
         return false;
     outDir = argv[1];
+    for (int a = 2; a < argc; ++a) {
+        if (std::strcmp(argv[a], "--numbers-only") == 0)
+            continue;
+        if (std::strcmp(argv[a], "--real-sea-wind") != 0 || a + 1 == argc)
+            return false;
+        char* end = nullptr;
+        realSeaWind = std::strtod(argv[++a], &end);
+        if (*end != '\0' || !(realSeaWind > 0.0))
+            return false;
+    }
     return true;
 }
 
@@ -25,8 +37,10 @@ bool parseArguments(int argc, char** argv, std::string& outDir) {
 
 int main(int argc, char** argv) {
     std::string outDir;
-    if (!parseArguments(argc, argv, outDir)) {
-        std::fprintf(stderr, "usage: figure-numbers OUTDIR [--numbers-only]\n");
+    double realSeaWind = std::hypot(windVelocityX, windVelocityY);
+    if (!parseArguments(argc, argv, outDir, realSeaWind)) {
+        std::fprintf(stderr,
+                     "usage: figure-numbers OUTDIR [--numbers-only] [--real-sea-wind M_PER_S]\n");
         return 2;
     }
     FigureOutput out;
@@ -58,6 +72,7 @@ int main(int argc, char** argv) {
     writeJacobianNumbers(out);
     writeNormalNumbers(out);
     writeWedgeNumbers(out);
+    writeRealismNumbers(out, realSeaWind);
     writeValues(out);
     return 0;
 }

@@ -75,3 +75,8 @@ void writeCalmStripePrediction(FigureOutput& out); // figures_path.cpp
 void writeCrestNumbers(FigureOutput& out);         // figures_crests.cpp
 void writeSingleWaveNumbers(FigureOutput& out);    // figures_wave.cpp
 void writeJacobianNumbers(FigureOutput& out);      // figures_wave.cpp
+
+// ---- The drawn sea beside the real sea of a wind (figures_realism.cpp) -----
+// Last: it reads values quoted before it. The wind, in m/s, is the viewer's
+// unless figure-numbers is asked for another.
+void writeRealismNumbers(FigureOutput& out, double wind);
