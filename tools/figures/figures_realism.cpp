@@ -39,13 +39,13 @@ constexpr double jonswapPeakExponent = -0.33;
 // break, height over length 0.142, about 1/7.
 constexpr double breakingSteepness = 0.142;
 // The Beaufort scale as the WMO describes it (Manual on Marine Meteorological
-// Services, WMO-No. 558): the highest 10 m wind of each force 0 ... 11 in m/s,
-// and the probable wave height of each force 0 ... 12 in the open sea, in
-// metres.
-constexpr double beaufortHighestWind[] = {0.2,  1.5,  3.3,  5.4,  7.9,  10.7,
-                                          13.8, 17.1, 20.7, 24.4, 28.4, 32.6};
+// Services, WMO-No. 558): the lowest 10 m wind of each force 0 ... 12 in m/s,
+// and the probable wave height of each in the open sea, in metres.
+constexpr double beaufortLowestWind[] = {0.0,  0.3,  1.6,  3.4,  5.5,  8.0, 10.8,
+                                         13.9, 17.2, 20.8, 24.5, 28.5, 32.7};
 constexpr double beaufortProbableHeight[] = {0.0, 0.1, 0.2, 0.6, 1.0,  2.0, 3.0,
                                              4.0, 5.5, 7.0, 9.0, 11.5, 14.0};
+constexpr int beaufortHighestForce = 12;
 
 // ---- How this tool measures ------------------------------------------------
 // The significant wave height is four standard deviations of the surface.
@@ -75,8 +75,8 @@ double windProfileFactor() {
 
 int beaufortForce(double wind10) {
     int force = 0;
-    for (double highest : beaufortHighestWind)
-        force += wind10 > highest ? 1 : 0;
+    while (force < beaufortHighestForce && wind10 >= beaufortLowestWind[force + 1])
+        ++force;
     return force;
 }
 
@@ -148,6 +148,14 @@ double drawnDensity(double k) {
     }
     const double perCell = heightScale * heightScale * sum * (2.0 * pi / directionSteps) * k;
     return perCell / (cell * cell);
+}
+
+// Far from both cut-offs the drawn density is h^2 A pi / (k^3 dk^2), the
+// squared cosine averaging 1/2 around the circle, and Pierson-Moskowitz's
+// alpha / (2 k^3): the same k^-3, at this ratio.
+double drawnTailOverPm() {
+    const double cell = 2.0 * pi / patchLength;
+    return 2.0 * pi * heightScale * heightScale * waveAmplitude / (pmAlpha * cell * cell);
 }
 
 // How many of the strongest cells hold half the expected energy.
@@ -247,12 +255,22 @@ Wave steepestWave(const std::vector<Wave>& waves) {
 // ---- The numbers, in the order the guide gives them --------------------------
 void quoteWind(FigureOutput& out, double wind) {
     quoteValue(out, "real_sea_wind", wind);
+    quoteValue(out, "pm_alpha", pmAlpha);
+    quoteValue(out, "pm_beta", pmBeta);
+    quoteValue(out, "pm_wind_height", pmWindHeight);
+    quoteValue(out, "von_karman", vonKarman);
+    quoteValue(out, "drag_coefficient", dragCoefficient);
+    quoteValue(out, "pm_height_factor", pmSignificantHeight(1.0) * gravity);
+    quoteValue(out, "pm_peak_frequency_factor", pmPeakFrequency(1.0) / gravity);
     quoteValue(out, "wind_profile_factor", windProfileFactor());
     quoteValue(out, "wind_at_19_5m_if_read_at_10m", wind * windProfileFactor());
     quoteValue(out, "wind_at_10m_if_read_at_19_5m", wind / windProfileFactor());
     const int force = beaufortForce(wind);
     quoteValue(out, "beaufort_force", force);
     quoteValue(out, "beaufort_force_wind_at_19_5m", beaufortForce(wind / windProfileFactor()));
+    quoteValue(out, "beaufort_force_lowest_wind", beaufortLowestWind[force]);
+    if (force < beaufortHighestForce)
+        quoteValue(out, "beaufort_next_force_lowest_wind", beaufortLowestWind[force + 1]);
     quoteValue(out, "beaufort_probable_wave_height", beaufortProbableHeight[force]);
 }
 
@@ -374,6 +392,7 @@ void writeEnergyByWavelength(FigureOutput& out, double wind) {
                      {patchLength / ring, ring * cell, drawn[ring] / cell, expected[ring] / cell});
     closeNumbers(file, "realism-spectrum.dat");
 
+    quoteValue(out, "drawn_tail_over_pm", drawnTailOverPm());
     quoteEnergyRatio(out, wind, "half_patch", halfPatchWavelength);
     quoteEnergyRatio(out, wind, "peak", quotedValue(out, "peak_wavelength"));
     quoteValue(out, "energy_ratio_largest", largestRatio);
