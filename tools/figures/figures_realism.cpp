@@ -29,7 +29,7 @@ constexpr double standardWindHeight = 10.0;
 // (W. G. Large and S. Pond, J. Phys. Oceanogr. 11 (1981) 324).
 constexpr double vonKarman = 0.4;
 constexpr double dragCoefficient = 1.2e-3;
-// K. Hasselmann et al., Dtsch. Hydrogr. Z., Erganzungsheft A8, no. 12 (1973):
+// K. Hasselmann et al., Dtsch. Hydrogr. Z., Ergänzungsheft A8, no. 12 (1973):
 // a sea growing over a fetch x, in chi = g x / U10^2, has the energy
 // g^2 E / U10^4 = 1.6e-7 chi and the peak frequency f U10 / g = 3.5 chi^-0.33.
 constexpr double jonswapEnergyGrowth = 1.6e-7;
@@ -57,9 +57,9 @@ constexpr int directionSteps = 720;
 constexpr double plotShortestWavelength = 2.0;
 constexpr double plotLongestWavelength = 400.0;
 constexpr int plotSamples = 240;
-// Wavelengths at which the drawn energy is compared with the real sea's,
-// besides the peak, the damping's crossover and the grid's shortest: half the
-// patch, the longest wave the patch holds along an axis after the patch.
+// Where the drawn energy is compared with the real sea's, besides the peak,
+// the damping's crossover and the grid's shortest: half the patch, the
+// second-longest wave along an axis.
 constexpr double halfPatchWavelength = patchLength / 2.0;
 constexpr double metresPerKilometre = 1000.0;
 
@@ -136,7 +136,8 @@ double expectedDrawnVariance() {
 }
 
 // The drawn heights' variance per unit wave number at |k|: the viewer's own
-// spectrum summed around the circle of radius |k|, over the cells' area.
+// spectrum summed around the circle of radius |k|, over the cells' area, each
+// cell's expected energy drawn once.
 double drawnDensity(double k) {
     const double wind[2] = {windVelocityX, windVelocityY};
     const double cell = 2.0 * pi / patchLength;
@@ -197,22 +198,34 @@ struct Wave {
     double length;
 };
 
+// The mirror step leaves the zero wave number a coefficient, so the drawn
+// sea's mean level is not quite 0.
+double meanDrawnHeight() {
+    double sum = 0.0;
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            sum += latticeHeight(i, j);
+    return heightScale * sum / (gridSize * gridSize);
+}
+
 // The drawn points (n, (n + m) mod 64) of the fixed sea, a line along the
-// wind that closes on itself after 64 points: (n, n) for m = 0.
-std::vector<ProfilePoint> lineAlongWind(int m) {
+// wind that closes on itself after 64 points, (n, n) for m = 0; heights from
+// the mean level.
+std::vector<ProfilePoint> lineAlongWind(int m, double meanLevel) {
     std::vector<ProfilePoint> line;
     for (int n = 0; n < gridSize; ++n) {
         const int j = (n + m) % gridSize;
         const double wrap = n + m >= gridSize ? patchLength : 0.0;
         const Point2d& p = displacedPositions[n][j];
-        line.push_back({(p.x + p.y + wrap) / std::sqrt(2.0), heightScale * latticeHeight(n, j)});
+        line.push_back(
+            {(p.x + p.y + wrap) / std::sqrt(2.0), heightScale * latticeHeight(n, j) - meanLevel});
     }
     return line;
 }
 
-// Each wave runs from one up-crossing of the mean level, 0, to the next,
-// found between lattice points by linear interpolation; its height is its
-// highest point less its lowest.
+// Each wave runs from one up-crossing of the mean level to the next, found
+// between lattice points by linear interpolation; its height is its highest
+// point less its lowest.
 std::vector<Wave> upCrossingWaves(const std::vector<ProfilePoint>& line) {
     const int count = static_cast<int>(line.size());
     const double loop = patchLength * std::sqrt(2.0);
@@ -318,7 +331,9 @@ void quoteSteepness(FigureOutput& out, double wind) {
     quoteValue(out, "pm_typical_steepness", real);
     quoteValue(out, "pm_typical_steepness_one_in", 1.0 / real);
 
-    const std::vector<Wave> alongDiagonal = upCrossingWaves(lineAlongWind(0));
+    const double meanLevel = meanDrawnHeight();
+    quoteValue(out, "drawn_mean_level", meanLevel);
+    const std::vector<Wave> alongDiagonal = upCrossingWaves(lineAlongWind(0, meanLevel));
     const Wave steepest = steepestWave(alongDiagonal);
     quoteValue(out, "up_crossing_waves", static_cast<double>(alongDiagonal.size()));
     quoteValue(out, "steepest_wave_height", steepest.height);
@@ -327,7 +342,7 @@ void quoteSteepness(FigureOutput& out, double wind) {
     quoteValue(out, "steepest_wave_steepness_one_in", steepest.length / steepest.height);
     std::vector<Wave> all;
     for (int m = 0; m < gridSize; ++m) {
-        const std::vector<Wave> line = upCrossingWaves(lineAlongWind(m));
+        const std::vector<Wave> line = upCrossingWaves(lineAlongWind(m, meanLevel));
         all.insert(all.end(), line.begin(), line.end());
     }
     const Wave steepestAnywhere = steepestWave(all);
