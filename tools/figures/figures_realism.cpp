@@ -38,9 +38,9 @@ constexpr double jonswapPeakExponent = -0.33;
 // J. H. Michell, Phil. Mag. 36 (1893) 430: the steepest wave that does not
 // break, height over length 0.142, about 1/7.
 constexpr double breakingSteepness = 0.142;
-// The Beaufort scale as the WMO describes it (Manual on Marine Meteorological
-// Services, WMO-No. 558): the lowest 10 m wind of each force 0 ... 12 in m/s,
-// and the probable wave height of each in the open sea, in metres.
+// The Beaufort scale as the World Meteorological Organization describes it to
+// mariners: the lowest 10 m wind of each force 0 ... 12 in m/s, and the
+// probable wave height of each in the open sea, in metres.
 constexpr double beaufortLowestWind[] = {0.0,  0.3,  1.6,  3.4,  5.5,  8.0, 10.8,
                                          13.9, 17.2, 20.8, 24.5, 28.5, 32.7};
 constexpr double beaufortProbableHeight[] = {0.0, 0.1, 0.2, 0.6, 1.0,  2.0, 3.0,
