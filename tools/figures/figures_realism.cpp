@@ -266,6 +266,8 @@ Wave steepestWave(const std::vector<Wave>& waves) {
 }
 
 // ---- The numbers, in the order the guide gives them --------------------------
+// The formula's wind is read both ways: as given at 19.5 m, and as the 10 m
+// wind carried up to 19.5 m (the keys ending in _wind_at_10m).
 void quoteWind(FigureOutput& out, double wind) {
     quoteValue(out, "real_sea_wind", wind);
     quoteValue(out, "pm_alpha", pmAlpha);
