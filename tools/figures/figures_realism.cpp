@@ -371,7 +371,8 @@ void writeEnergyByWavelength(FigureOutput& out, double wind) {
                              "wavelength, |k|, drawn heights' variance per unit |k| (x 0.1 "
                              "applied) expected, Pierson-Moskowitz for the wind at 19.5 m, at 10 "
                              "m, ratio drawn / PM at 19.5 m; then, after two blank lines, rings "
-                             "of cells: wavelength, |k|, drawn |h0|^2, expected, per unit |k|");
+                             "of cells one grid step wide, at their energy-weighted |k|: "
+                             "wavelength, |k|, drawn |h0|^2, expected, per unit |k|");
     double largestRatio = 0.0;
     double largestAt = 0.0;
     for (int s = 0; s < plotSamples; ++s) {
@@ -390,23 +391,32 @@ void writeEnergyByWavelength(FigureOutput& out, double wind) {
     }
     writeBlankLine(file);
     writeBlankLine(file);
+    // A ring is placed at its cells' |k| weighted by their expected energy,
+    // not at its nominal radius: the first ring's energy is all in the
+    // diagonal cells, 90.5 m waves, almost none at the patch's 128 m.
     const double cell = 2.0 * pi / patchLength;
     std::vector<double> drawn(gridSize, 0.0);
     std::vector<double> expected(gridSize, 0.0);
+    std::vector<double> weightedK(gridSize, 0.0);
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
-            const int ring = static_cast<int>(std::lround(waveVectors[i][j].kLength / cell));
+            const double k = waveVectors[i][j].kLength;
+            const int ring = static_cast<int>(std::lround(k / cell));
             if (ring >= gridSize)
                 continue;
             const Complex& h0 = initialSpectrum[i][j];
+            const double energy = heightScale * heightScale * expectedEnergy(i, j);
             drawn[ring] += heightScale * heightScale * (h0.re * h0.re + h0.im * h0.im);
-            expected[ring] += heightScale * heightScale * expectedEnergy(i, j);
+            expected[ring] += energy;
+            weightedK[ring] += energy * k;
         }
     }
-    for (int ring = 1; ring < gridSize; ++ring)
-        if (expected[ring] > 0.0)
-            writeRow(file,
-                     {patchLength / ring, ring * cell, drawn[ring] / cell, expected[ring] / cell});
+    for (int ring = 1; ring < gridSize; ++ring) {
+        if (expected[ring] > 0.0) {
+            const double k = weightedK[ring] / expected[ring];
+            writeRow(file, {2.0 * pi / k, k, drawn[ring] / cell, expected[ring] / cell});
+        }
+    }
     closeNumbers(file, "realism-spectrum.dat");
 
     quoteValue(out, "drawn_tail_over_pm", drawnTailOverPm());

@@ -1,6 +1,7 @@
 # The drawn sea's energy by wavelength beside the fully developed sea of
 # Pierson and Moskowitz for its wind, read as the wind at 19.5 m and at 10 m,
-# with the longest wave the patch holds and the shortest the grid holds.
+# with the longest wave the patch holds and the shortest the grid holds. The
+# rings of cells stand at their cells' energy-weighted wavelength.
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'realism.png'
@@ -21,9 +22,10 @@ set format y '10^{%T}'
 set yrange [1e-4:1]
 set ylabel 'height variance per unit wave number (m^2 per rad/m)'
 set key bottom center box opaque
-set title 'energy density: the viewer’s spectrum (line), this seed’s cells in rings one grid step wide (points)'
+set title 'energy density: the viewer’s spectrum (line), rings of cells (points, energy-weighted mean wavelength)'
 plot data index 0 using 1:3 with lines ls 1 title 'drawn, expected from the viewer’s spectrum', \
-     data index 1 using 1:3 with points ls 1 pt 7 ps 0.9 title 'drawn, this seed’s cells', \
+     data index 1 using 1:3 with points ls 1 pt 7 ps 0.9 title 'drawn, this seed’s rings of cells', \
+     data index 1 using 1:4 with points ls 1 pt 6 ps 0.9 title 'the same rings, expected', \
      data index 0 using 1:4 with lines ls 2 title 'Pierson–Moskowitz, wind read at 19.5 m', \
      data index 0 using 1:5 with lines ls 3 dt 2 title 'Pierson–Moskowitz, wind read at 10 m'
 unset logscale y
