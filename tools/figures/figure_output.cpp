@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -67,7 +68,12 @@ bool parseFigureArguments(int argc, char** argv, FigureArguments& arguments) {
             arguments.numbersOnly = true;
         else if (std::strcmp(argv[i], "--clip-frames") == 0 && i + 1 < argc)
             arguments.clipDir = argv[++i];
-        else if (arguments.outDir.empty() && argv[i][0] != '-')
+        else if (std::strcmp(argv[i], "--real-sea-wind") == 0 && i + 1 < argc) {
+            char* end = nullptr;
+            arguments.realSeaWind = std::strtod(argv[++i], &end);
+            if (*end != '\0' || !(arguments.realSeaWind > 0.0))
+                return false;
+        } else if (arguments.outDir.empty() && argv[i][0] != '-')
             arguments.outDir = argv[i];
         else
             return false;

@@ -40,11 +40,13 @@ struct FigureOutput {
     bool failed = false;
 };
 
-// The tools' arguments: OUTDIR [--numbers-only] [--clip-frames DIR].
+// The tools' arguments: OUTDIR [--numbers-only] [--clip-frames DIR]
+// [--real-sea-wind M_PER_S]; 0 for the wind: the viewer's own.
 struct FigureArguments {
     std::string outDir;
     bool numbersOnly = false;
     std::string clipDir;
+    double realSeaWind = 0.0;
 };
 bool parseFigureArguments(int argc, char** argv, FigureArguments& arguments);
 

@@ -85,3 +85,8 @@ void writeJacobianNumbers(FigureOutput& out);      // figures_wave.cpp
 void writeTickNumbers(FigureOutput& out);       // figures_tick.cpp
 void writeTurnedWindNumbers(FigureOutput& out); // figures_turned.cpp
 void writeDepartureNumbers(FigureOutput& out);  // figures_departures.cpp
+
+// ---- The drawn sea beside the real sea of a wind (figures_realism.cpp) -----
+// Last: it reads values quoted before it. The wind, in m/s, is the viewer's
+// unless figure-numbers is asked for another.
+void writeRealismNumbers(FigureOutput& out, double wind);
