@@ -10,6 +10,8 @@
 
 #include <jpeglib.h>
 
+#include "image/image.h"
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -21,8 +23,10 @@ constexpr int seedHeight = 19;
 // and of each of the 63 AC coefficients on their own.
 constexpr int acCoefficients = 63;
 constexpr int manyScans = 2 * (acCoefficients + 1);
+static_assert(manyScans > jpegMaxScans, "the many-scan seed must pass the loader's limit");
 // Side written over a small file's frame header: past the loader's bound.
 constexpr unsigned vastSide = 5000;
+static_assert(vastSide > static_cast<unsigned>(imageMaxSide), "the vast seed must pass the bound");
 
 enum class Coding { baseline, progressive, arithmetic, arithmeticProgressive, manyScans };
 
