@@ -1,25 +1,12 @@
 // The ocean viewer: one window, mouse look, three keys.
 #include <GL/glut.h>
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <malloc.h>
 
 #include "app/app_state.h"
+#include "app/desktop.h"
 #include "render/render_state.h"
-
-namespace {
-
-// A window larger than the screen hides its lower rows, the near water and
-// the counters, below the screen's edge, and window managers neither move
-// nor shrink it: on a smaller screen it opens at the largest size that fits,
-// and the projection follows whatever size it gets. A screen of unknown
-// size (0) keeps the full size.
-int fittedToScreen(int size, int screenSize) {
-    return screenSize > 0 ? std::min(size, screenSize) : size;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     // Started from a menu, standard output goes to the session's log, where
@@ -30,10 +17,13 @@ int main(int argc, char** argv) {
     mallopt(M_TOP_PAD, heapTopPadding);
     std::cout << "program is loading.." << std::endl;
     glutInit(&argc, argv);
-    openWindow(argv[0], fittedToScreen(windowWidth, glutGet(GLUT_SCREEN_WIDTH)),
-               fittedToScreen(windowHeight, glutGet(GLUT_SCREEN_HEIGHT)));
+    // The projection follows whatever size the window gets.
+    const WindowSize size = windowSizeOnScreen(
+        windowWidth, windowHeight, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    openWindow(argv[0], size.width, size.height);
     glutSetCursor(GLUT_CURSOR_NONE);
     initialise();
+    reportMissingData();
     glutReshapeFunc(onReshape);
     glutKeyboardFunc(onKeyboard);
     glutSpecialFunc(onSpecialKey);
@@ -41,6 +31,8 @@ int main(int argc, char** argv) {
     glutMotionFunc(onMotion);
     glutIdleFunc(onIdle);
     glutDisplayFunc(displayFrame);
+    // An eighth callback: a desktop program stops its work while minimised.
+    glutWindowStatusFunc(onWindowStatus);
     glutMainLoop();
     return 0;
 }
