@@ -47,31 +47,40 @@ void headerFailed(j_common_ptr decoder) {
     std::longjmp(reinterpret_cast<HeaderErrors*>(decoder->err)->failed, 1);
 }
 
-// Samples of the picture as its header declares it, 0 if the header does
-// not read (the loader is then left to fail on it).
-uint64_t declaredSamples(const uint8_t* data, size_t size) {
+// Samples of the picture as its header declares it, and whether the loader
+// takes its sides; 0 if the header does not read (the loader is then left to
+// fail on it).
+struct Declared {
+    uint64_t samples;
+    bool takenSides;
+};
+
+Declared declaredPicture(const uint8_t* data, size_t size) {
     jpeg_decompress_struct decoder;
     HeaderErrors errors;
     decoder.err = jpeg_std_error(&errors.standard);
     errors.standard.error_exit = headerFailed;
     errors.standard.emit_message = [](j_common_ptr, int) {};
     jpeg_create_decompress(&decoder);
-    uint64_t samples = 0;
+    Declared declared = {0, true};
     if (setjmp(errors.failed) == 0) {
         jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
         jpeg_read_header(&decoder, TRUE);
-        samples = uint64_t{decoder.image_width} * decoder.image_height * decoder.num_components;
+        const uint64_t maxSide = jpegMaxSourceSide;
+        declared.samples =
+            uint64_t{decoder.image_width} * decoder.image_height * decoder.num_components;
+        declared.takenSides = decoder.image_width <= maxSide && decoder.image_height <= maxSide;
     }
     jpeg_destroy_decompress(&decoder);
-    return samples;
+    return declared;
 }
 
-// A picture the loader would accept the size of, but larger than the fuzzer
-// cares to decode. Headers the loader refuses are decoded, to test refusing.
+// A picture the loader would accept the sides of, but larger than the
+// fuzzer cares to decode. Headers the loader refuses are decoded, to test
+// refusing.
 bool tooLargeToDecode(const uint8_t* data, size_t size) {
-    const uint64_t maxSide = imageMaxSide;
-    const uint64_t samples = declaredSamples(data, size);
-    return samples > fuzzMaxSamples && samples <= maxSide * maxSide * 4;
+    const Declared declared = declaredPicture(data, size);
+    return declared.samples > fuzzMaxSamples && declared.takenSides;
 }
 
 void checkDecodedBuffer(const unsigned char* buffer) {

@@ -170,37 +170,79 @@ TEST(JpegLoadDeathTest, DataThatIsNotJpegEndsTheProcess) {
                 "can't decode " + empty + "\nEmpty input file");
 }
 
-// The result buffer of a header that claims 65,000 x 65,000 pixels cannot be
-// had under a 2 GB address-space limit: a message and null, not a crash.
-// A picture past the side bound is refused from its header alone, before a
-// byte of pixel memory, and the published shape stays that of the last one.
-TEST_F(JpegLoadTest, PictureBeyondTheSideBoundIsRefusedFromItsHeader) {
-    std::string widest = writeJpeg("widest.jpg", {Bytes(imageMaxSide * 3, 90)}, imageMaxSide, 3);
-    std::free(loadJpegImage(widest.c_str()));
-    EXPECT_EQ(jpegRowBytes, imageMaxSide * 3);
-
-    std::string wide =
-        writeJpeg("wide.jpg", {Bytes((imageMaxSide + 1) * 3, 90)}, imageMaxSide + 1, 3);
-    std::string vast = writeJpeg("vast.jpg", bandedPicture(16, 16), 16, 3);
-    std::FILE* file = std::fopen(vast.c_str(), "r+b");
-    ASSERT_NE(file, nullptr);
+// A small file whose frame header claims another size, and with it another
+// kind of frame: baseline, or progressive, which is held whole as
+// coefficients while it decodes. Nothing is decoded past the header.
+std::string claimingFrame(const std::string& name, int width, int height, bool progressive) {
+    std::string path = writeJpeg(name, bandedPicture(16, 16), 16, 3);
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
     Bytes data(4096);
     data.resize(std::fread(data.data(), 1, data.size(), file));
     size_t frame = 0;
     while (frame + 8 < data.size() && !(data[frame] == 0xFF && data[frame + 1] == 0xC0))
         ++frame;
-    ASSERT_LT(frame + 8, data.size()) << "no baseline frame header";
-    const unsigned char side65000[4] = {0xFD, 0xE8, 0xFD, 0xE8}; // height, width
+    EXPECT_LT(frame + 8, data.size()) << "no baseline frame header";
+    const unsigned char header[] = {0xFF, static_cast<unsigned char>(progressive ? 0xC2 : 0xC0)};
+    const unsigned char sides[4] = {
+        static_cast<unsigned char>(height >> 8), static_cast<unsigned char>(height),
+        static_cast<unsigned char>(width >> 8), static_cast<unsigned char>(width)};
+    std::fseek(file, static_cast<long>(frame), SEEK_SET);
+    std::fwrite(header, 1, 2, file);
     std::fseek(file, static_cast<long>(frame + 5), SEEK_SET);
-    std::fwrite(side65000, 1, 4, file);
+    std::fwrite(sides, 1, 4, file);
     std::fclose(file);
+    return path;
+}
 
-    for (const auto& [path, shape] :
-         {std::pair{wide, "4097 x 1"}, std::pair{vast, "65000 x 65000"}}) {
+// Past imageMaxSide a picture is decoded at the largest of 1/2, 1/4 and 1/8
+// that brings it within, with one line for the decodes of it in a row, and
+// its buffer holds the scaled rows. Past that, or where its coefficients would take more memory
+// than a 4096 x 4096 CMYK picture's, it is refused from its header alone, before a byte of pixel
+// memory, and the published shape stays that of the last one.
+TEST_F(JpegLoadTest, LargePicturesComeScaledOrAreRefusedFromTheirHeader) {
+    struct Scaled {
+        int width;
+        int scaledWidth;
+        const char* line;
+    };
+    for (const Scaled& scaled :
+         {Scaled{imageMaxSide, imageMaxSide, ""},
+          Scaled{imageMaxSide + 1, 2049, "4097 x 1 picture scaled to 2049 x 1 (1/2)"},
+          Scaled{jpegMaxSourceSide, imageMaxSide, "32768 x 1 picture scaled to 4096 x 1 (1/8)"}}) {
+        const std::string path = writeJpeg("wide" + std::to_string(scaled.width) + ".jpg",
+                                           {Bytes(size_t(scaled.width) * 3, 90)}, scaled.width, 3);
         testing::internal::CaptureStderr();
-        EXPECT_EQ(loadJpegImage(path.c_str()), nullptr);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  path + ": " + shape + " picture is larger than 4096 pixels a side\n");
+        unsigned char* pixels = loadJpegImage(path.c_str());
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_NE(pixels, nullptr);
+        EXPECT_EQ(said, *scaled.line == '\0'
+                            ? ""
+                            : path + ": " + scaled.line + ", at most 4096 pixels a side\n");
+        EXPECT_EQ(jpegRowBytes, scaled.scaledWidth * 3);
+        EXPECT_NEAR(pixels[scaled.scaledWidth * 3 - 2], 90, 2);
+        std::free(pixels);
+        // Decoded again right away, as bottom.jpg is for each face of its
+        // cube map, it says nothing more.
+        testing::internal::CaptureStderr();
+        std::free(loadJpegImage(path.c_str()));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    }
+
+    struct Refused {
+        std::string path;
+        std::string line;
+    };
+    const Refused refused[] = {
+        {writeJpeg("wider.jpg", {Bytes((jpegMaxSourceSide + 1) * 3, 90)}, jpegMaxSourceSide + 1, 3),
+         "32769 x 1 picture is larger than 32768 pixels a side"},
+        {claimingFrame("vast.jpg", 65000, 65000, false),
+         "65000 x 65000 picture is larger than 32768 pixels a side"},
+        {claimingFrame("progressive.jpg", 8192, 8192, true),
+         "8192 x 8192 picture of several scans needs more than 128 MB to decode"}};
+    for (const Refused& file : refused) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(loadJpegImage(file.path.c_str()), nullptr);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), file.path + ": " + file.line + "\n");
         EXPECT_EQ(jpegRowBytes, imageMaxSide * 3);
         EXPECT_EQ(jpegImageHeight, 1);
     }
