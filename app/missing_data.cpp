@@ -10,8 +10,8 @@
 namespace {
 
 constexpr const char* missingDataText =
-    "No data files in this folder: `make run` starts the viewer in build/data, where the build "
-    "lays them out; an install puts them in share/ocean-viewer, where the launcher ocean-viewer "
+    "No data files in this folder: the build lays them out in build/data, where make run starts "
+    "the viewer; an install puts them in share/ocean-viewer, where the launcher ocean-viewer "
     "starts it\n";
 
 bool isRegularFile(const char* name) {
