@@ -161,11 +161,12 @@ unset OCEAN_VIEWER_DATA
 version=$(sed -n 's/^project(ocean_viewer VERSION \([0-9.]*\).*/\1/p' "${OCEAN_SOURCE:?}/CMakeLists.txt")
 answer=$(env -u DISPLAY "$TREE/bin/ocean-viewer" --version) || fail "--version: status $?"
 [ "$answer" = "ocean-viewer $version" ] || fail "--version: '$answer', not 'ocean-viewer $version'"
+echo "--- ocean-viewer --version: $answer"
 answer=$(env -u DISPLAY "$TREE/bin/ocean-viewer" --help) || fail "--help: status $?"
 for part in "Usage: ocean-viewer" "space" "Escape" "$TREE/share/ocean-viewer" OCEAN_VIEWER_DATA; do
     grep -qF -- "$part" <<< "$answer" || fail "--help says nothing of '$part'"
 done
-echo "--- ocean-viewer --version: $version; ocean-viewer --help:"
+echo "--- ocean-viewer --help"
 echo "$answer"
 
 # Without its data folder, one line naming it and the setting that chose it.
