@@ -117,7 +117,7 @@ void readRowsBottomFirst(jpeg_decompress_struct& decoder, JSAMPARRAY row, unsign
     }
 }
 
-// The smallest of the library's scales 1, 1/2, 1/4 and 1/8 that brings the
+// The largest of the library's scales 1, 1/2, 1/4 and 1/8 that brings the
 // picture within imageMaxSide a side, as the denominator; 0 if none does.
 // The library scales in its inverse DCT, so a large picture costs little
 // more than its compressed data to read and never exists at full size.

@@ -21,12 +21,8 @@ constexpr int seedHeight = 19;
 // and of each of the 63 AC coefficients on their own.
 constexpr int acCoefficients = 63;
 constexpr int manyScans = 2 * (acCoefficients + 1);
-// Sides written over a small file's frame header: past the loader's bound,
-// and a strip wide enough to be decoded at half its size yet small enough
-// for the fuzzer to decode.
+// Side written over a small file's frame header: past the loader's bound.
 constexpr unsigned vastSide = 40000;
-constexpr unsigned stripWidth = 5000;
-constexpr unsigned stripHeight = 4;
 
 enum class Coding { baseline, progressive, arithmetic, arithmeticProgressive, manyScans };
 
@@ -147,19 +143,8 @@ bool writeFile(const std::string& path, const Bytes& data) {
     return std::fclose(file) == 0 && written;
 }
 
-// The file with its frame header's height and width replaced.
-Bytes withSides(const Bytes& data, size_t frame, unsigned width, unsigned height) {
-    Bytes changed = data;
-    changed[frame + 5] = static_cast<unsigned char>(height >> 8);
-    changed[frame + 6] = static_cast<unsigned char>(height & 0xFF);
-    changed[frame + 7] = static_cast<unsigned char>(width >> 8);
-    changed[frame + 8] = static_cast<unsigned char>(width & 0xFF);
-    return changed;
-}
-
 // A baseline file cut in its compressed data, and the same file with a frame
-// header that declares vastSide x vastSide pixels, or stripWidth x
-// stripHeight.
+// header that declares vastSide x vastSide pixels.
 bool writeDamagedSeeds(const std::string& dir) {
     Bytes data = readFile(dir + "/ycc-420.jpg");
     size_t frame = 0;
@@ -167,9 +152,13 @@ bool writeDamagedSeeds(const std::string& dir) {
         ++frame;
     if (frame + 9 >= data.size())
         return false;
+    Bytes vast = data;
+    for (size_t at : {frame + 5, frame + 7}) {
+        vast[at] = static_cast<unsigned char>(vastSide >> 8);
+        vast[at + 1] = static_cast<unsigned char>(vastSide & 0xFF);
+    }
     Bytes truncated(data.begin(), data.begin() + static_cast<long>(data.size() * 3 / 4));
-    return writeFile(dir + "/vast-header.jpg", withSides(data, frame, vastSide, vastSide)) &&
-           writeFile(dir + "/wide-strip.jpg", withSides(data, frame, stripWidth, stripHeight)) &&
+    return writeFile(dir + "/vast-header.jpg", vast) &&
            writeFile(dir + "/truncated.jpg", truncated);
 }
 

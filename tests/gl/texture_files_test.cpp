@@ -253,34 +253,22 @@ TEST_F(TextureFiles, BottomPictureOnEveryFace) {
 }
 
 // A 5K wallpaper, past the side limit, becomes the sky at half its size with
-// one line that says so, its quarters where they were, and the dome shows
-// its warm colours where a sky without a picture would be white.
+// one line that says so (its pixels are djpeg's: the decode tool's test),
+// and the dome shows its warm colours where a sky without a picture would be
+// white.
 TEST_F(TextureFiles, LargeJpegBecomesTheSkyAtHalfSize) {
-    constexpr int width = 5640, height = 3172;
-    const unsigned char quarters[4][3] = {
-        {250, 150, 40}, {200, 120, 60}, {150, 90, 20}, {110, 60, 10}};
-    Picture picture = blankPicture(width, height); // rows bottom first, as the texture's
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
-            std::copy_n(quarters[(row < height / 2 ? 2 : 0) + (column < width / 2 ? 0 : 1)], 3,
-                        &picture.samples[(size_t(row) * width + column) * 3]);
+    const unsigned char halves[2][3] = {{250, 150, 40}, {150, 90, 20}};
+    Picture picture = blankPicture(5640, 3172);
+    for (size_t i = 0; i < picture.samples.size(); ++i)
+        picture.samples[i] = halves[i >= picture.samples.size() / 2][i % 3];
     ASSERT_TRUE(writeJpegFile(skyImageFile, picture, 90));
     ::testing::internal::CaptureStderr();
     skyTexture = loadTexture2D(skyImageFile);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "cloudy1.jpg: 5640 x 3172 picture scaled to 2820 x 1586 (1/2), at most 4096 pixels "
               "a side\n");
-    ASSERT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), width / 2);
-    ASSERT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), height / 2);
-    const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D);
-    for (int quarter = 0; quarter < 4; ++quarter) {
-        const int row = quarter < 2 ? height * 3 / 8 : height / 8;
-        const int column = quarter % 2 == 0 ? width / 8 : width * 3 / 8;
-        for (int c = 0; c < 3; ++c)
-            EXPECT_NEAR(texels[(size_t(row) * width / 2 + column) * 3 + c], quarters[quarter][c], 4)
-                << "quarter " << quarter;
-    }
-
+    ASSERT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 2820);
+    ASSERT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 1586);
     startSceneAfresh();
     buildSkyDome(skyDomeRadius, skyDome);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

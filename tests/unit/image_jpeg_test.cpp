@@ -170,10 +170,9 @@ TEST(JpegLoadDeathTest, DataThatIsNotJpegEndsTheProcess) {
                 "can't decode " + empty + "\nEmpty input file");
 }
 
-// A small file whose frame header claims another size, and with it another
-// kind of frame: baseline, or progressive, which is held whole as
-// coefficients while it decodes. Nothing is decoded past the header.
-std::string claimingFrame(const std::string& name, int width, int height, bool progressive) {
+// A small file whose frame header, of the kind marker (baseline 0xC0,
+// progressive 0xC2), claims side x side pixels.
+std::string claimingFrame(const std::string& name, unsigned char marker, int side) {
     std::string path = writeJpeg(name, bandedPicture(16, 16), 16, 3);
     std::FILE* file = std::fopen(path.c_str(), "r+b");
     Bytes data(4096);
@@ -181,68 +180,49 @@ std::string claimingFrame(const std::string& name, int width, int height, bool p
     size_t frame = 0;
     while (frame + 8 < data.size() && !(data[frame] == 0xFF && data[frame + 1] == 0xC0))
         ++frame;
-    EXPECT_LT(frame + 8, data.size()) << "no baseline frame header";
-    const unsigned char header[] = {0xFF, static_cast<unsigned char>(progressive ? 0xC2 : 0xC0)};
-    const unsigned char sides[4] = {
-        static_cast<unsigned char>(height >> 8), static_cast<unsigned char>(height),
-        static_cast<unsigned char>(width >> 8), static_cast<unsigned char>(width)};
+    const unsigned char high = static_cast<unsigned char>(side >> 8), low = side & 0xFF;
+    const unsigned char header[9] = {
+        0xFF, marker, data[frame + 2], data[frame + 3], data[frame + 4], high, low, high, low};
     std::fseek(file, static_cast<long>(frame), SEEK_SET);
-    std::fwrite(header, 1, 2, file);
-    std::fseek(file, static_cast<long>(frame + 5), SEEK_SET);
-    std::fwrite(sides, 1, 4, file);
+    std::fwrite(header, 1, sizeof header, file);
     std::fclose(file);
     return path;
 }
 
-// Past imageMaxSide a picture is decoded at the largest of 1/2, 1/4 and 1/8
-// that brings it within, with one line for the decodes of it in a row, and
-// its buffer holds the scaled rows. Past that, or where its coefficients would take more memory
-// than a 4096 x 4096 CMYK picture's, it is refused from its header alone, before a byte of pixel
+// Past imageMaxSide a side a picture is decoded at the largest of 1/2, 1/4
+// and 1/8 that brings it within, with one line for the decodes of it in a
+// row (bottom.jpg is decoded once for each face). Past 8 times the side, or
+// with scans that would hold more coefficients than a 4096 x 4096 CMYK
+// picture, it is refused from its header alone, before a byte of pixel
 // memory, and the published shape stays that of the last one.
 TEST_F(JpegLoadTest, LargePicturesComeScaledOrAreRefusedFromTheirHeader) {
-    struct Scaled {
-        int width;
-        int scaledWidth;
-        const char* line;
-    };
-    for (const Scaled& scaled :
-         {Scaled{imageMaxSide, imageMaxSide, ""},
-          Scaled{imageMaxSide + 1, 2049, "4097 x 1 picture scaled to 2049 x 1 (1/2)"},
-          Scaled{jpegMaxSourceSide, imageMaxSide, "32768 x 1 picture scaled to 4096 x 1 (1/8)"}}) {
-        const std::string path = writeJpeg("wide" + std::to_string(scaled.width) + ".jpg",
-                                           {Bytes(size_t(scaled.width) * 3, 90)}, scaled.width, 3);
-        testing::internal::CaptureStderr();
-        unsigned char* pixels = loadJpegImage(path.c_str());
-        const std::string said = testing::internal::GetCapturedStderr();
-        ASSERT_NE(pixels, nullptr);
-        EXPECT_EQ(said, *scaled.line == '\0'
-                            ? ""
-                            : path + ": " + scaled.line + ", at most 4096 pixels a side\n");
-        EXPECT_EQ(jpegRowBytes, scaled.scaledWidth * 3);
-        EXPECT_NEAR(pixels[scaled.scaledWidth * 3 - 2], 90, 2);
-        std::free(pixels);
-        // Decoded again right away, as bottom.jpg is for each face of its
-        // cube map, it says nothing more.
-        testing::internal::CaptureStderr();
-        std::free(loadJpegImage(path.c_str()));
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    for (const auto& [width, denominator] :
+         {std::pair{imageMaxSide, 1}, std::pair{imageMaxSide + 1, 2},
+          std::pair{jpegMaxSourceSide, 8}}) {
+        const std::string path = writeJpeg("wide" + std::to_string(width) + ".jpg",
+                                           {Bytes(size_t(width) * 3, 90)}, width, 3);
+        const int scaled = (width + denominator - 1) / denominator;
+        std::string line = path + ": " + std::to_string(width) + " x 1 picture scaled to " +
+                           std::to_string(scaled) + " x 1 (1/" + std::to_string(denominator) +
+                           "), at most 4096 pixels a side\n";
+        for (const std::string& expected : {denominator > 1 ? line : "", std::string()}) {
+            testing::internal::CaptureStderr();
+            std::free(loadJpegImage(path.c_str()));
+            EXPECT_EQ(testing::internal::GetCapturedStderr(), expected);
+            EXPECT_EQ(jpegRowBytes, scaled * 3);
+        }
     }
-
-    struct Refused {
-        std::string path;
-        std::string line;
-    };
-    const Refused refused[] = {
-        {writeJpeg("wider.jpg", {Bytes((jpegMaxSourceSide + 1) * 3, 90)}, jpegMaxSourceSide + 1, 3),
-         "32769 x 1 picture is larger than 32768 pixels a side"},
-        {claimingFrame("vast.jpg", 65000, 65000, false),
-         "65000 x 65000 picture is larger than 32768 pixels a side"},
-        {claimingFrame("progressive.jpg", 8192, 8192, true),
-         "8192 x 8192 picture of several scans needs more than 128 MB to decode"}};
-    for (const Refused& file : refused) {
+    const int wider = jpegMaxSourceSide + 1;
+    for (const auto& [path, line] :
+         {std::pair{writeJpeg("wider.jpg", {Bytes(size_t(wider) * 3, 90)}, wider, 3),
+                    "32769 x 1 picture is larger than 32768 pixels a side"},
+          std::pair{claimingFrame("vast.jpg", 0xC0, 65000),
+                    "65000 x 65000 picture is larger than 32768 pixels a side"},
+          std::pair{claimingFrame("progressive.jpg", 0xC2, 8192),
+                    "8192 x 8192 picture of several scans needs more than 128 MB to decode"}}) {
         testing::internal::CaptureStderr();
-        EXPECT_EQ(loadJpegImage(file.path.c_str()), nullptr);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), file.path + ": " + file.line + "\n");
+        EXPECT_EQ(loadJpegImage(path.c_str()), nullptr);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), path + ": " + line + "\n");
         EXPECT_EQ(jpegRowBytes, imageMaxSide * 3);
         EXPECT_EQ(jpegImageHeight, 1);
     }
