@@ -1,11 +1,11 @@
 // The ocean viewer: one window, mouse look, three keys.
 #include <GL/glut.h>
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <malloc.h>
 
 #include "app/app_state.h"
+#include "app/desktop.h"
 #include "render/render_state.h"
 
 static_assert(leftButton == GLUT_LEFT_BUTTON, "left button code");
@@ -18,15 +18,6 @@ namespace {
 // back to the kernel each time and the next batch faults it in again: a fifth
 // of the frame went to that.
 constexpr int heapTopPadding = 16 * 1024 * 1024;
-
-// A window larger than the screen hides its lower rows, the near water and
-// the counters, below the screen's edge, and window managers neither move
-// nor shrink it: on a smaller screen it opens at the largest size that fits,
-// and the projection follows whatever size it gets. A screen of unknown
-// size (0) keeps the full size.
-int fittedToScreen(int size, int screenSize) {
-    return screenSize > 0 ? std::min(size, screenSize) : size;
-}
 
 } // namespace
 
@@ -45,10 +36,13 @@ int main(int argc, char** argv) {
     mallopt(M_TOP_PAD, heapTopPadding);
     std::cout << "program is loading.." << std::endl;
     glutInit(&argc, argv);
-    openWindow(argv[0], fittedToScreen(windowWidth, glutGet(GLUT_SCREEN_WIDTH)),
-               fittedToScreen(windowHeight, glutGet(GLUT_SCREEN_HEIGHT)));
+    // The projection follows whatever size the window gets.
+    const WindowSize size = windowSizeOnScreen(
+        windowWidth, windowHeight, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    openWindow(argv[0], size.width, size.height);
     glutSetCursor(GLUT_CURSOR_NONE);
     initialise();
+    reportMissingData();
     glutReshapeFunc(onReshape);
     glutKeyboardFunc(onKeyboard);
     glutSpecialFunc(onSpecialKey);
@@ -56,6 +50,8 @@ int main(int argc, char** argv) {
     glutMotionFunc(onMotion);
     glutIdleFunc(onIdle);
     glutDisplayFunc(displayFrame);
+    // An eighth callback: a desktop program stops its work while minimised.
+    glutWindowStatusFunc(onWindowStatus);
     glutMainLoop();
     return 0;
 }

@@ -8,7 +8,9 @@ set(OCEAN_INSTALL_DATA_DIR share/ocean-viewer)
 set(OCEAN_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(OCEAN_STAGE_DIR ${CMAKE_BINARY_DIR}/packaging)
 
-install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/ocean-viewer DESTINATION bin)
+# The launcher answers --version with the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/scripts/ocean-viewer.in ${OCEAN_STAGE_DIR}/ocean-viewer @ONLY)
+install(PROGRAMS ${OCEAN_STAGE_DIR}/ocean-viewer DESTINATION bin)
 install(TARGETS ocean RUNTIME DESTINATION ${OCEAN_INSTALL_VIEWER_DIR})
 # Every file the viewer reads at start-up, as the data target lays them out.
 install(FILES ${OCEAN_DATA_FILES} DESTINATION ${OCEAN_INSTALL_DATA_DIR})
@@ -82,5 +84,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build/" "/build-[^/]*/")
+# Regular expressions. CPack writes them into its configuration files as
+# they are and CMake reads them back, so each backslash is doubled twice:
+# written "/\\\\.git/", stored /\\.git/, read back /\.git/, a dot and not
+# any character. Doubled once, the read-back finds an invalid escape.
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/build-[^/]*/")
 include(CPack)

@@ -15,14 +15,18 @@ struct RgbImage {
     unsigned char* pixels;
 };
 
-// The widest and tallest picture either loader makes; past it a header is
+// The widest and tallest picture either loader makes. Past it a BMP header is
 // taken for damage and refused before any pixel memory is taken, so that a
-// few bytes of compressed data cannot ask for gigabytes. The pictures become
-// textures that the window shows at most about 1280 pixels across: 4096
-// leaves room to spare, and its decoded pixels take at most 48 MB. While a
-// progressive JPEG picture decodes, the library also holds all its
-// coefficients, two bytes for each sample of each component: with the
-// pixels, about 180 MB for a 4096 x 4096 CMYK picture.
+// few bytes of data cannot ask for gigabytes; a larger JPEG picture is
+// decoded smaller. The pictures become textures that the window shows at
+// most about 1280 pixels across, and the sky's has no mipmaps, so texels
+// beyond the pixels shown would only shimmer as the view turns: 4096 leaves
+// room to spare, its decoded pixels take at most 48 MB, and every GL of the
+// last twenty years takes textures that large (Mesa's software renderer
+// takes 16384, whose pixels would take 768 MB). While a progressive JPEG
+// picture decodes, the library also holds all its coefficients, two bytes
+// for each sample of each component: with the pixels, about 180 MB for a
+// 4096 x 4096 CMYK picture.
 constexpr int32_t imageMaxSide = 4096;
 
 // ---- Data files (regular_file.cpp) ----------------------------------------
@@ -39,16 +43,27 @@ extern int32_t jpegImageHeight;
 // Bytes per pixel of the same image: 3 for colour (CMYK files are turned
 // into RGB), 1 for greyscale.
 extern int32_t jpegImageComponents;
+// A JPEG picture larger than imageMaxSide a side is decoded at the largest
+// of the library's scales 1/2, 1/4 and 1/8 that brings it within it, so the
+// largest it takes is 8 times that a side.
+constexpr int jpegLargestScaleDenominator = 8;
+constexpr int32_t jpegMaxSourceSide = imageMaxSide * jpegLargestScaleDenominator;
+// A picture of several scans is held whole as coefficients while it decodes:
+// no more than a 4096 x 4096 CMYK picture's, the most the loader took before
+// it scaled pictures.
+constexpr size_t jpegMaxCoefficientBytes = size_t{imageMaxSide} * imageMaxSide * 4 * 2;
 // The scans of one file the loader reads before it gives the file up
 // (jpeg_loader.cpp): the library's own progressive scripts use at most 18,
 // and at a few milliseconds a scan of a 4096 x 4096 component, a file decoded
 // for each of a cube map's six faces still costs only a few seconds.
 constexpr int jpegMaxScans = 100;
 // Returns a malloc'd buffer, or null when the file cannot be opened, its
-// picture is wider or taller than imageMaxSide, its colours are of no known
-// space or it carries more than jpegMaxScans scans (the published shape is
-// then left as it was). A file that is not JPEG data ends the process with a
-// line naming it and the library's message.
+// picture is wider or taller than jpegMaxSourceSide, it has several scans
+// whose coefficients would take more than jpegMaxCoefficientBytes, its
+// colours are of no known space or it carries more than jpegMaxScans scans
+// (the published shape is then left as it was). A picture larger than
+// imageMaxSide a side comes scaled, with a line that says so. A file that is not JPEG data ends the
+// process with a line naming it and the library's message.
 unsigned char* loadJpegImage(const char* fileName);
 // How the process ends after such a line, once the loader has released all
 // it held (jpeg_failure.cpp): status 1. The fuzzer links its own, which ends

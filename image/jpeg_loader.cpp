@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include <jpeglib.h>
 
@@ -19,6 +20,10 @@ constexpr const char* jpegOpenFailureText = "can't open %s\n";
 constexpr const char* jpegDecodeFailureText = "can't decode %s\n";
 constexpr const char* jpegOutOfMemoryText = "can't allocate %zu bytes for %s\n";
 constexpr const char* jpegTooLargeText = "%s: %u x %u picture is larger than %d pixels a side\n";
+constexpr const char* jpegScaledText =
+    "%s: %u x %u picture scaled to %u x %u (1/%d), at most %d pixels a side\n";
+constexpr const char* jpegTooManyCoefficientsText =
+    "%s: %u x %u picture of several scans needs more than %d MB to decode\n";
 constexpr const char* jpegUnknownColoursText =
     "%s: picture of %d colour components, neither grey, RGB nor CMYK\n";
 constexpr const char* jpegTooManyScansText = "%s: picture of more than %d scans\n";
@@ -112,15 +117,49 @@ void readRowsBottomFirst(jpeg_decompress_struct& decoder, JSAMPARRAY row, unsign
     }
 }
 
+// The largest of the library's scales 1, 1/2, 1/4 and 1/8 that brings the
+// picture within imageMaxSide a side, as the denominator; 0 if none does.
+// The library scales in its inverse DCT, so a large picture costs little
+// more than its compressed data to read and never exists at full size.
+int scaleDenominator(const jpeg_decompress_struct& decoder) {
+    const JDIMENSION maxSide = imageMaxSide;
+    for (int denominator = 1; denominator <= jpegLargestScaleDenominator; denominator *= 2) {
+        if ((decoder.image_width + denominator - 1) / denominator <= maxSide &&
+            (decoder.image_height + denominator - 1) / denominator <= maxSide)
+            return denominator;
+    }
+    return 0;
+}
+
+// A picture of several scans (progressive ones, above all) is held whole as
+// coefficients while it decodes, at its full size whatever the scale: two
+// bytes for every sample of every component, rounded up to whole blocks.
+size_t coefficientBytes(const jpeg_decompress_struct& decoder) {
+    size_t blocks = 0;
+    for (int c = 0; c < decoder.num_components; ++c) {
+        const jpeg_component_info& component = decoder.comp_info[c];
+        const size_t across = (component.width_in_blocks + component.h_samp_factor - 1) /
+                              component.h_samp_factor * component.h_samp_factor;
+        const size_t down = (component.height_in_blocks + component.v_samp_factor - 1) /
+                            component.v_samp_factor * component.v_samp_factor;
+        blocks += across * down;
+    }
+    return blocks * DCTSIZE2 * sizeof(JCOEF);
+}
+
 // A picture the viewer cannot use, told from its header alone, before any
 // pixel memory is taken; the caller goes on as if the file were missing.
-bool refusedFromHeader(const jpeg_decompress_struct& decoder, const char* fileName) {
+bool refusedFromHeader(jpeg_decompress_struct& decoder, const char* fileName) {
     // A few bytes of header can declare 65,500 x 65,500 pixels; damaged data
     // then still fills every row.
-    const JDIMENSION maxSide = imageMaxSide;
-    if (decoder.image_width > maxSide || decoder.image_height > maxSide) {
+    if (scaleDenominator(decoder) == 0) {
         std::fprintf(stderr, jpegTooLargeText, fileName, decoder.image_width, decoder.image_height,
-                     imageMaxSide);
+                     jpegMaxSourceSide);
+        return true;
+    }
+    if (jpeg_has_multiple_scans(&decoder) && coefficientBytes(decoder) > jpegMaxCoefficientBytes) {
+        std::fprintf(stderr, jpegTooManyCoefficientsText, fileName, decoder.image_width,
+                     decoder.image_height, static_cast<int>(jpegMaxCoefficientBytes >> 20));
         return true;
     }
     // Components of no known colour space would be read as RGB and garbled.
@@ -129,6 +168,21 @@ bool refusedFromHeader(const jpeg_decompress_struct& decoder, const char* fileNa
         return true;
     }
     return false;
+}
+
+// One line for a picture decoded smaller. bottom.jpg is decoded once for each
+// face of its cube map: the line comes with the first of the decodes of a
+// file in a row, not six times.
+void reportScaling(const jpeg_decompress_struct& decoder, const char* fileName) {
+    static std::string lastFile;
+    const bool again = lastFile == fileName;
+    lastFile = fileName;
+    if (decoder.scale_denom == 1 || again)
+        return;
+    std::fprintf(stderr, jpegScaledText, fileName, decoder.image_width, decoder.image_height,
+                 decoder.output_width, decoder.output_height, static_cast<int>(decoder.scale_denom),
+                 imageMaxSide);
+    std::fflush(stderr);
 }
 
 // Starts decompressing, which reads every scan of a progressive picture,
@@ -173,12 +227,15 @@ unsigned char* loadJpegImage(const char* fileName) {
     jpeg_read_header(&decoder, TRUE);
     if (refusedFromHeader(decoder, fileName))
         return abandonDecoding(decoder, file);
+    decoder.scale_num = 1;
+    decoder.scale_denom = static_cast<unsigned int>(scaleDenominator(decoder));
     // Every scan is read here, before any pixel memory is taken.
     if (!startWithinScanLimit(decoder, scanLimit)) {
         std::fprintf(stderr, jpegTooManyScansText, fileName, jpegMaxScans);
         return abandonDecoding(decoder, file);
     }
     publishShape(decoder);
+    reportScaling(decoder, fileName);
     JDIMENSION decodedRowBytes = decoder.output_width * decoder.output_components;
     JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder),
                                                   JPOOL_IMAGE, decodedRowBytes, 1);

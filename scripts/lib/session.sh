@@ -8,9 +8,15 @@ set -euo pipefail
 OCEAN_BUILD=${OCEAN_BUILD:?set OCEAN_BUILD to the build folder}
 OCEAN_BINARY=$OCEAN_BUILD/app/ocean
 # The screen, large enough for the whole 1280 x 1024 window unless a test
-# sets a smaller one before sourcing this; the window fills its height.
+# sets a smaller one before sourcing this.
 SCREEN=${SCREEN:-1280x1024}
 SCREEN_HEIGHT=${SCREEN#*x}
+# The viewer's window and where its drawing ends on the screen (start_ocean
+# finds them): at the screen's foot unless the window is smaller or a window
+# manager has put a title bar above it.
+OCEAN_WINDOW=
+WINDOW_LEFT=0
+WINDOW_BOTTOM=$SCREEN_HEIGHT
 CONVERT=/usr/bin/convert
 WORK=$(mktemp -d /tmp/ocean-e2e.XXXXXX)
 RUN_DIR=$WORK/data
@@ -99,7 +105,7 @@ screen_drawn() {
     screenshot "$WORK/screen.xwd"
     read -r r g b <<< "$(region_mean "$WORK/screen.xwd" "$SCREEN+0+0")"
     [ $((r + g + b)) -gt 60 ] || return 1
-    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" "1280x100+0+$((SCREEN_HEIGHT - 100))")"
+    read -r r g b <<< "$(region_mean "$WORK/screen.xwd" "1280x100+$WINDOW_LEFT+$((WINDOW_BOTTOM - 100))")"
     [ $((r + g + (b > 128 ? b - 128 : 128 - b))) -gt 8 ]
 }
 
@@ -117,9 +123,20 @@ start_ocean() {
         kill -0 "$OCEAN_PID" 2>/dev/null || fail "the viewer ended during start-up"
         [ $n -lt 150 ] || fail "no window after 30 s"
     done
+    OCEAN_WINDOW=$(xdotool search --onlyvisible --name "ocean" | head -n 1)
+    read -r WINDOW_LEFT WINDOW_BOTTOM < <(window_geometry | awk '{ print $1, $2 + $4 }')
     await 30 "nothing drawn" screen_drawn
     # SETTLE_SECONDS: more frames before going on, for a measurement.
     sleep "${SETTLE_SECONDS:-0}"
+}
+
+# "left top width height" of the viewer's window on the screen, inside any
+# frame a window manager puts around it.
+window_geometry() {
+    xwininfo -id "$OCEAN_WINDOW" | awk -F: '
+        /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+        /^ *Width/ { w = $2 } /^ *Height/ { h = $2 }
+        END { print x + 0, y + 0, w + 0, h + 0 }'
 }
 
 ocean_running() { kill -0 "$OCEAN_PID" 2>/dev/null; }

@@ -5,11 +5,23 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/session.sh"
 # Counts the pure white pixels of the overlay's corner, where its text goes,
 # at the foot of the window.
 white_in_overlay_corner() {
-    "$CONVERT" "$1" -crop "260x60+5+$((SCREEN_HEIGHT - 89))" +repage -fill black +opaque white \
+    "$CONVERT" "$1" -crop "260x60+$((WINDOW_LEFT + 5))+$((WINDOW_BOTTOM - 89))" +repage \
+        -fill black +opaque white \
         -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
 # "r g b" of one pixel of a picture.
 pixel() {
     "$CONVERT" "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# A real window manager on the private display, Openbox: title bars and
+# borders, minimising and restoring. It ends with the display.
+start_window_manager() {
+    openbox --sm-disable > "$WORK/openbox.log" 2>&1 &
+    await 10 "no window manager" window_manager_running
+}
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"
 }

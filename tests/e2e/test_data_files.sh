@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The viewer without any of its images: each loader names its file on
-# standard error, and the viewer still starts, keeps drawing a moving
-# picture and ends with status 0 on Escape. What stands in for each missing
-# file is seen by the GL tests; with every file there nothing is said about
-# any of them (test_shell.sh).
+# The viewer started in an empty folder, as a newcomer starts build/app/ocean
+# from elsewhere: each loader names its file on standard error, one last line
+# says where the data files are and how to start the viewer there, and the
+# viewer still starts, keeps drawing a moving picture and ends with status 0
+# on Escape. What stands in for each missing file is seen by the GL tests;
+# with every file there nothing is said about any of them (test_shell.sh).
 source "$(dirname "$0")/lib.sh"
 
 files="cloudy1.jpg ixpos.bmp ixneg.bmp iypos.bmp iyneg.bmp izpos.bmp izneg.bmp bottom.jpg"
@@ -16,10 +17,7 @@ expected_message() {
 }
 
 start_display
-make_run_dir
-for file in $files; do
-    rm "$RUN_DIR/$file"
-done
+mkdir -p "$RUN_DIR"
 start_ocean
 screenshot "$WORK/first.xwd"
 sleep 0.5
@@ -37,5 +35,11 @@ read -r r g b <<< "$(region_mean "$WORK/first.xwd" 1280x1024+0+0)"
 [ $((r + g + b)) -gt 60 ] || fail "the window is black ($r $g $b)"
 change=$(picture_difference "$WORK/first.xwd" "$WORK/second.xwd")
 awk -v c="$change" 'BEGIN { exit !(c > 0.002) }' || fail "the picture does not change ($change)"
-echo "without any image: $(wc -l < "$WORK/stderr") messages, still drawing, status 0"
+hint=$(tail -n 1 "$WORK/stderr")
+for part in build/data "make run" share/ocean-viewer "launcher ocean-viewer"; do
+    grep -qF "$part" <<< "$hint" || fail "the last line names no '$part': $hint"
+done
+[ "$(grep -cF "$hint" "$WORK/stderr")" = 1 ] || fail "the hint comes more than once"
+cat "$WORK/stderr"
+echo "without any data file: $(wc -l < "$WORK/stderr") messages, still drawing, status 0"
 echo "PASS"

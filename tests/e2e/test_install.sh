@@ -3,11 +3,12 @@
 # elsewhere, the launcher started from an unrelated folder shows the sky and
 # the sea with nothing missing; a link to it with OCEAN_VIEWER_DATA naming a
 # user's own folder shows that folder's sky; without its data folder it says
-# so in one line. The window carries the class, process id and icon docks
-# need from the moment it first asks to be mapped, and the viewer is built
-# hardened. The desktop entry and the software centres' listing validate,
-# the copyright file names the licence, and the manual page renders without
-# warnings; every console message it lists is one the programs print.
+# so in one line, naming the folder and the setting that chose it; it answers
+# --help and --version itself. The window carries the class, process id and
+# icon docks need from the moment it first asks to be mapped, and the viewer
+# is built hardened. The desktop entry and the software centres' listing
+# validate, the copyright file names the licence, and the manual page renders
+# without warnings; every console message it lists is one the programs print.
 source "$(dirname "$0")/lib.sh"
 
 cmake --install "$OCEAN_BUILD" --prefix "$WORK/installed" > "$WORK/install.log" 2>&1 ||
@@ -155,10 +156,26 @@ echo "own sky $r $g $b"
 [ "$r" -gt $((b + 60)) ] || fail "the sky is not the own folder's red ($r $g $b)"
 unset OCEAN_VIEWER_DATA
 
+# The launcher's own answers, without a display: what it is, the controls and
+# where the data comes from; the project's version.
+version=$(sed -n 's/^project(ocean_viewer VERSION \([0-9.]*\).*/\1/p' "${OCEAN_SOURCE:?}/CMakeLists.txt")
+answer=$(env -u DISPLAY "$TREE/bin/ocean-viewer" --version) || fail "--version: status $?"
+[ "$answer" = "ocean-viewer $version" ] || fail "--version: '$answer', not 'ocean-viewer $version'"
+answer=$(env -u DISPLAY "$TREE/bin/ocean-viewer" --help) || fail "--help: status $?"
+for part in "Usage: ocean-viewer" "space" "Escape" "$TREE/share/ocean-viewer" OCEAN_VIEWER_DATA; do
+    grep -qF -- "$part" <<< "$answer" || fail "--help says nothing of '$part'"
+done
+
+# Without its data folder, one line naming it and the setting that chose it.
 mv "$TREE/share/ocean-viewer" "$WORK/away"
-status=0
-(cd "$RUN_DIR" && "$TREE/bin/ocean-viewer") > "$WORK/stdout" 2> "$WORK/stderr" || status=$?
-[ "$status" -ne 0 ] || fail "no data folder, yet status 0"
-[ ! -s "$WORK/stdout" ] && [ "$(wc -l < "$WORK/stderr")" = 1 ] || fail "no data folder: not one line"
-grep -qF "moved/share/ocean-viewer" "$WORK/stderr" || fail "no data folder: the line does not name it"
+for data in "" "$WORK/absent"; do
+    status=0
+    (cd "$RUN_DIR" && OCEAN_VIEWER_DATA=$data "$TREE/bin/ocean-viewer") \
+        > "$WORK/stdout" 2> "$WORK/stderr" || status=$?
+    [ "$status" -ne 0 ] && [ ! -s "$WORK/stdout" ] && [ "$(wc -l < "$WORK/stderr")" = 1 ] ||
+        fail "no data folder: status $status, not one line"
+    expected="$data (named by OCEAN_VIEWER_DATA)"
+    [ -n "$data" ] || expected="moved/share/ocean-viewer (the install's own"
+    grep -qF "$expected" "$WORK/stderr" || fail "no data folder: no '$expected' in $(cat "$WORK/stderr")"
+done
 echo "PASS"

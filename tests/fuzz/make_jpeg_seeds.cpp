@@ -25,8 +25,9 @@ constexpr int acCoefficients = 63;
 constexpr int manyScans = 2 * (acCoefficients + 1);
 static_assert(manyScans > jpegMaxScans, "the many-scan seed must pass the loader's limit");
 // Side written over a small file's frame header: past the loader's bound.
-constexpr unsigned vastSide = 5000;
-static_assert(vastSide > static_cast<unsigned>(imageMaxSide), "the vast seed must pass the bound");
+constexpr unsigned vastSide = 40000;
+static_assert(vastSide > static_cast<unsigned>(jpegMaxSourceSide),
+              "the vast seed must pass the bound");
 
 enum class Coding { baseline, progressive, arithmetic, arithmeticProgressive, manyScans };
 

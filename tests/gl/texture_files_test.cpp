@@ -1,5 +1,6 @@
 // Textures made from image files, read back from a real rendering context.
 // The test pictures are written with the asset generator's own writers.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/app_state.h"
 #include "image/image.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"
@@ -248,6 +250,38 @@ TEST_F(TextureFiles, BottomPictureOnEveryFace) {
     EXPECT_EQ(first.size(), 8u * 8u * 3u);
     for (int face = 1; face < cubeFaceCount; ++face)
         EXPECT_EQ(readTexels(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face), first) << face;
+}
+
+// A 5K wallpaper, past the side limit, becomes the sky at half its size with
+// one line that says so (its pixels are djpeg's: the decode tool's test),
+// and the dome shows its warm colours where a sky without a picture would be
+// white.
+TEST_F(TextureFiles, LargeJpegBecomesTheSkyAtHalfSize) {
+    const unsigned char halves[2][3] = {{250, 150, 40}, {150, 90, 20}};
+    Picture picture = blankPicture(5640, 3172);
+    for (size_t i = 0; i < picture.samples.size(); ++i)
+        picture.samples[i] = halves[i >= picture.samples.size() / 2][i % 3];
+    ASSERT_TRUE(writeJpegFile(skyImageFile, picture, 90));
+    ::testing::internal::CaptureStderr();
+    skyTexture = loadTexture2D(skyImageFile);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "cloudy1.jpg: 5640 x 3172 picture scaled to 2820 x 1586 (1/2), at most 4096 pixels "
+              "a side\n");
+    ASSERT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), 2820);
+    ASSERT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), 1586);
+    startSceneAfresh();
+    buildSkyDome(skyDomeRadius, skyDome);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawSkyDome(frameViewOf(ViewerState{}));
+    std::vector<unsigned char> upper(size_t(windowWidth) * windowHeight / 2 * 3);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, windowHeight / 2, windowWidth, windowHeight / 2, GL_RGB, GL_UNSIGNED_BYTE,
+                 upper.data());
+    for (size_t i = 0; i < upper.size(); i += 3)
+        ASSERT_TRUE(upper[i] > upper[i + 1] && upper[i + 1] > upper[i + 2]) << "pixel " << i / 3;
+    glDeleteTextures(1, &skyTexture);
+    skyTexture = 0;
+    glDisable(GL_TEXTURE_2D);
 }
 
 } // namespace

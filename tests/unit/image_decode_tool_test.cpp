@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/unit/image_temp_files.h"
+#include "tools/assets/asset_pictures.h"
 
 namespace {
 
@@ -64,6 +65,27 @@ TEST(DecodeTool, FailureExitsNonZeroAfterTheLoadersMessage) {
     std::string notJpeg = writeImageTempFile("text.jpg", Bytes{'t', 'e', 'x', 't'});
     EXPECT_EQ(runDecode(notJpeg, imageTempDirectory() + "/text.ppm", errors), 1);
     EXPECT_NE(errors.find("Not a JPEG file"), std::string::npos) << errors;
+}
+
+// A 5K wallpaper, past the side limit, goes out as the library's own djpeg
+// writes it at half its size, byte for byte. Fine detail everywhere, so a
+// picture decoded whole and then shrunk would differ.
+TEST(DecodeTool, LargePictureMatchesDjpegAtItsScale) {
+    Picture picture = blankPicture(5640, 3172);
+    for (size_t i = 0; i < picture.samples.size(); ++i)
+        picture.samples[i] = static_cast<unsigned char>((i * 2654435761u) >> 24);
+    const std::string in = imageTempDirectory() + "/large.jpg";
+    ASSERT_TRUE(writeJpegFile(in, picture, 90));
+    const std::string out = imageTempDirectory() + "/large.ppm";
+    const std::string reference = imageTempDirectory() + "/large-djpeg.ppm";
+    std::string errors;
+    ASSERT_EQ(runDecode(in, out, errors), 0) << errors;
+    EXPECT_NE(errors.find("scaled to 2820 x 1586 (1/2)"), std::string::npos) << errors;
+    const std::string djpeg = "djpeg -scale 1/2 -ppm '" + in + "' > '" + reference + "'";
+    ASSERT_EQ(std::system(djpeg.c_str()), 0) << "djpeg (libjpeg-turbo-progs) is needed";
+    const Bytes decoded = readAll(out);
+    EXPECT_EQ(decoded.size(), 2820u * 1586u * 3u + std::string("P6\n2820 1586\n255\n").size());
+    EXPECT_TRUE(decoded == readAll(reference));
 }
 
 } // namespace

@@ -170,37 +170,59 @@ TEST(JpegLoadDeathTest, DataThatIsNotJpegEndsTheProcess) {
                 "can't decode " + empty + "\nEmpty input file");
 }
 
-// The result buffer of a header that claims 65,000 x 65,000 pixels cannot be
-// had under a 2 GB address-space limit: a message and null, not a crash.
-// A picture past the side bound is refused from its header alone, before a
-// byte of pixel memory, and the published shape stays that of the last one.
-TEST_F(JpegLoadTest, PictureBeyondTheSideBoundIsRefusedFromItsHeader) {
-    std::string widest = writeJpeg("widest.jpg", {Bytes(imageMaxSide * 3, 90)}, imageMaxSide, 3);
-    std::free(loadJpegImage(widest.c_str()));
-    EXPECT_EQ(jpegRowBytes, imageMaxSide * 3);
-
-    std::string wide =
-        writeJpeg("wide.jpg", {Bytes((imageMaxSide + 1) * 3, 90)}, imageMaxSide + 1, 3);
-    std::string vast = writeJpeg("vast.jpg", bandedPicture(16, 16), 16, 3);
-    std::FILE* file = std::fopen(vast.c_str(), "r+b");
-    ASSERT_NE(file, nullptr);
+// A small file whose frame header, of the kind marker (baseline 0xC0,
+// progressive 0xC2), claims side x side pixels.
+std::string claimingFrame(const std::string& name, unsigned char marker, int side) {
+    std::string path = writeJpeg(name, bandedPicture(16, 16), 16, 3);
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
     Bytes data(4096);
     data.resize(std::fread(data.data(), 1, data.size(), file));
     size_t frame = 0;
     while (frame + 8 < data.size() && !(data[frame] == 0xFF && data[frame + 1] == 0xC0))
         ++frame;
-    ASSERT_LT(frame + 8, data.size()) << "no baseline frame header";
-    const unsigned char side65000[4] = {0xFD, 0xE8, 0xFD, 0xE8}; // height, width
-    std::fseek(file, static_cast<long>(frame + 5), SEEK_SET);
-    std::fwrite(side65000, 1, 4, file);
+    const unsigned char high = static_cast<unsigned char>(side >> 8), low = side & 0xFF;
+    const unsigned char header[9] = {
+        0xFF, marker, data[frame + 2], data[frame + 3], data[frame + 4], high, low, high, low};
+    std::fseek(file, static_cast<long>(frame), SEEK_SET);
+    std::fwrite(header, 1, sizeof header, file);
     std::fclose(file);
+    return path;
+}
 
-    for (const auto& [path, shape] :
-         {std::pair{wide, "4097 x 1"}, std::pair{vast, "65000 x 65000"}}) {
+// Past imageMaxSide a side a picture is decoded at the largest of 1/2, 1/4
+// and 1/8 that brings it within, with one line for the decodes of it in a
+// row (bottom.jpg is decoded once for each face). Past 8 times the side, or
+// with scans that would hold more coefficients than a 4096 x 4096 CMYK
+// picture, it is refused from its header alone, before a byte of pixel
+// memory, and the published shape stays that of the last one.
+TEST_F(JpegLoadTest, LargePicturesComeScaledOrAreRefusedFromTheirHeader) {
+    for (const auto& [width, denominator] :
+         {std::pair{imageMaxSide, 1}, std::pair{imageMaxSide + 1, 2},
+          std::pair{jpegMaxSourceSide, 8}}) {
+        const std::string path = writeJpeg("wide" + std::to_string(width) + ".jpg",
+                                           {Bytes(size_t(width) * 3, 90)}, width, 3);
+        const int scaled = (width + denominator - 1) / denominator;
+        std::string line = path + ": " + std::to_string(width) + " x 1 picture scaled to " +
+                           std::to_string(scaled) + " x 1 (1/" + std::to_string(denominator) +
+                           "), at most 4096 pixels a side\n";
+        for (const std::string& expected : {denominator > 1 ? line : "", std::string()}) {
+            testing::internal::CaptureStderr();
+            std::free(loadJpegImage(path.c_str()));
+            EXPECT_EQ(testing::internal::GetCapturedStderr(), expected);
+            EXPECT_EQ(jpegRowBytes, scaled * 3);
+        }
+    }
+    const int wider = jpegMaxSourceSide + 1;
+    for (const auto& [path, line] :
+         {std::pair{writeJpeg("wider.jpg", {Bytes(size_t(wider) * 3, 90)}, wider, 3),
+                    "32769 x 1 picture is larger than 32768 pixels a side"},
+          std::pair{claimingFrame("vast.jpg", 0xC0, 65000),
+                    "65000 x 65000 picture is larger than 32768 pixels a side"},
+          std::pair{claimingFrame("progressive.jpg", 0xC2, 8192),
+                    "8192 x 8192 picture of several scans needs more than 128 MB to decode"}}) {
         testing::internal::CaptureStderr();
         EXPECT_EQ(loadJpegImage(path.c_str()), nullptr);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  path + ": " + shape + " picture is larger than 4096 pixels a side\n");
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), path + ": " + line + "\n");
         EXPECT_EQ(jpegRowBytes, imageMaxSide * 3);
         EXPECT_EQ(jpegImageHeight, 1);
     }
