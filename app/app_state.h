@@ -45,7 +45,8 @@ struct ViewerState {
 inline ViewerState viewer;
 
 // ---- Input (input.cpp) -----------------------------------------------------
-// Button and state codes as the toolkit reports them to onMouse.
+// Button and state codes as the toolkit reports them to onMouse, which does
+// not look at the button: a drag with any button turns the view (onMotion).
 constexpr int leftButton = 0;
 constexpr int buttonDown = 0;
 constexpr int buttonUp = 1;

@@ -1,5 +1,7 @@
 // Shared state of the renderer: texture names, the per-frame view values, the
-// model-to-world matrix for the vertex program and the sky dome's points.
+// model-to-world matrix for the vertex program and the sky dome's points. The
+// variables are defined in render_state.cpp; each section names the file of
+// its functions.
 #pragma once
 
 #include "ocean/ocean_state.h"
@@ -30,7 +32,7 @@ struct FrameView {
     bool perPixelShading; // the water's shader programs, else reflection mapping
 };
 
-// ---- Where the eye stands -------------------------------------------------
+// ---- Where the eye stands (view.cpp) --------------------------------------
 // The viewer's camera point, which no input moves.
 constexpr double startCameraX = 127.0;
 constexpr double startCameraY = 127.0;
@@ -64,7 +66,7 @@ extern float leftEdgeDir[2];
 extern float rightEdgeDir[2];
 void computeViewValues(double eyeX, double eyeY, float viewHeading);
 
-// ---- Water tiles -----------------------------------------------------------
+// ---- Water tiles: culled in view.cpp, drawn in water_tiles.cpp -----------
 constexpr int tilesPerSide = 8;          // candidates around the viewer
 constexpr float normalMapRepeats = 4.0f; // texture coordinates 0..4 across a tile
 // A software renderer bins what it is sent and rasterises only at a flush: a
@@ -74,6 +76,7 @@ constexpr float normalMapRepeats = 4.0f; // texture coordinates 0..4 across a ti
 constexpr int tilesPerFlush = 4;
 extern int tilesDrawn;
 extern Matrix4 modelToWorldMatrix;
+// The culling (view.cpp).
 int tileIndexOf(double coordinate); // truncation toward zero
 bool tileVisible(int tx, int ty);   // wedge test on the tile's centre
 // The 8 x 8 candidates around a centre tile and the wedge's verdict on each:
@@ -85,6 +88,8 @@ struct CandidateTiles {
     int visibleCount;
 };
 CandidateTiles cullCandidateTiles(int centreX, int centreY);
+// The drawing (water_tiles.cpp): culls, binds the water's programs when the
+// view shades per pixel, and sends the visible tiles.
 void drawWaterTiles(const FrameView& view);
 
 // ---- Matrix helpers (matrix.cpp) ------------------------------------------
@@ -99,7 +104,7 @@ void setupSceneState();
 // what lies on top and swaps.
 void composeFrame(const FrameView& view);
 
-// ---- Sky dome (sky_dome.cpp) ----------------------------------------------
+// ---- Sky dome (points: sky_geometry.cpp; drawing: sky_dome.cpp) ----------
 constexpr int skyDomeRings = 8;
 constexpr int skyDomePoints = 31;
 constexpr float skyDomeRadius = 1000.0f;

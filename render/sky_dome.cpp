@@ -23,6 +23,7 @@ void drawRingBand(int ring) {
 
 // Textured by its picture alone: the cube maps, which would take precedence,
 // off; 2-D texturing on while the dome is drawn and off again afterwards.
+// Leaves lighting off and the texture environment in decal mode.
 void drawSkyDome(const FrameView& view) {
     glPushMatrix();
     // The drop comes first, so it acts along the eye's own vertical axis.

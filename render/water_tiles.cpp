@@ -1,5 +1,6 @@
 // The sea: one simulated patch repeated as up to 8 x 8 tiles around the
-// viewer, culled against the view wedge and sent in immediate mode.
+// viewer, culled against the view wedge (view.cpp) and sent in immediate
+// mode, the water's programs bound around them when the view shades per pixel.
 #include "ocean/ocean_state.h"
 #include "render/gl_api.h"
 #include "render/render_state.h"

@@ -1,12 +1,14 @@
 // The figures of how the sea is made: the numbers each one is drawn from,
 // computed by the viewer's own functions from the fixed sea, written as
-// plain text for gnuplot, and the values the guide quotes.
+// plain text for gnuplot, and the values the guide quotes. Files are written
+// and values gathered through figure_output.h (saveNumbers, quoteValue); the
+// values file is saved last, by figure_numbers.cpp's main.
 #pragma once
 
 #include "ocean/ocean_state.h"
 #include "tools/figures/figure_output.h"
 
-// A 64 x 64 field as a file of gnuplot's matrix form: line i holds element
+// A 64 x 64 field as a file of gnuplot's matrix form (figures_sea.cpp): line i holds element
 // [i][0..63].
 void saveMatrix(FigureOutput& out, const std::string& name, const std::string& description,
                 const double (&field)[gridSize][gridSize]);

@@ -1,8 +1,9 @@
 // render-figures OUTDIR [--numbers-only] [--clip-frames DIR]: the guide's
 // pictures that need the viewer's renderer. Run in the viewer's run folder
 // (its data files and shader sources) on an X display. Writes three frames
-// of the fixed sea, the data pictures and the reflection weight's numbers
-// into OUTDIR, the numbers into OUTDIR/numbers, the plain pixels that plots
+// of the fixed sea and the data pictures into OUTDIR, the numbers (the
+// reflection weight's among them) and the values it quotes
+// (render-values.txt) into OUTDIR/numbers, the plain pixels that plots
 // draw over into OUTDIR/pixels and, given a folder, the frames of the moving
 // sea that scripts/make-clip turns into the clip. With --numbers-only it
 // writes the numbers alone.
