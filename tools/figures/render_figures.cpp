@@ -117,7 +117,7 @@ bool writePicture(FigureOutput& out, const std::string& path, const Picture& pic
 int main(int argc, char** argv) {
     glutInit(&argc, argv);
     FigureArguments arguments;
-    if (!parseFigureArguments(argc, argv, arguments)) {
+    if (!parseFigureArguments(argc, argv, arguments) || arguments.realSeaWind > 0.0) {
         std::fprintf(stderr, "usage: render-figures OUTDIR [--numbers-only] [--clip-frames DIR]\n");
         return 2;
     }
