@@ -1,6 +1,7 @@
 // Decoding a JPEG file with libjpeg into a buffer whose first row is the
 // bottom of the picture, ready for a texture upload.
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -134,14 +135,16 @@ int scaleDenominator(const jpeg_decompress_struct& decoder) {
 // A picture of several scans (progressive ones, above all) is held whole as
 // coefficients while it decodes, at its full size whatever the scale: two
 // bytes for every sample of every component, rounded up to whole blocks.
-size_t coefficientBytes(const jpeg_decompress_struct& decoder) {
-    size_t blocks = 0;
+// Counted in 64 bits: ten components of 32768 x 32768 samples take 20 GB,
+// which a 32-bit size_t would wrap into a size that passes the limit.
+uint64_t coefficientBytes(const jpeg_decompress_struct& decoder) {
+    uint64_t blocks = 0;
     for (int c = 0; c < decoder.num_components; ++c) {
         const jpeg_component_info& component = decoder.comp_info[c];
-        const size_t across = (component.width_in_blocks + component.h_samp_factor - 1) /
-                              component.h_samp_factor * component.h_samp_factor;
-        const size_t down = (component.height_in_blocks + component.v_samp_factor - 1) /
-                            component.v_samp_factor * component.v_samp_factor;
+        const uint64_t across = (component.width_in_blocks + component.h_samp_factor - 1) /
+                                component.h_samp_factor * component.h_samp_factor;
+        const uint64_t down = (component.height_in_blocks + component.v_samp_factor - 1) /
+                              component.v_samp_factor * component.v_samp_factor;
         blocks += across * down;
     }
     return blocks * DCTSIZE2 * sizeof(JCOEF);
