@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
     std::cout << "program is loading.." << std::endl;
     glutInit(&argc, argv);
     // The projection follows whatever size the window gets.
-    const WindowSize size = windowSizeOnScreen(
-        windowWidth, windowHeight, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    const WindowSize size =
+        windowSizeOnScreen(windowWidth, windowHeight, glutGet(GLUT_SCREEN_WIDTH),
+                           glutGet(GLUT_SCREEN_HEIGHT), windowManagerRunning());
     openWindow(argv[0], size.width, size.height);
     glutSetCursor(GLUT_CURSOR_NONE);
     initialise();

@@ -12,16 +12,14 @@ int fittedSide(int side, int screenSide, int frameRoom) {
     return std::max(1, std::min(side, screenSide - frameRoom));
 }
 
-bool screenHolds(int width, int height, int screenWidth, int screenHeight) {
-    return screenWidth <= 0 || screenHeight <= 0 ||
-           (width <= screenWidth && height <= screenHeight);
-}
-
 } // namespace
 
-WindowSize windowSizeOnScreen(int width, int height, int screenWidth, int screenHeight) {
-    if (screenHolds(width, height, screenWidth, screenHeight))
+WindowSize windowSizeOnScreen(int width, int height, int screenWidth, int screenHeight,
+                              bool framed) {
+    if (screenWidth <= 0 || screenHeight <= 0)
         return WindowSize{width, height};
-    return WindowSize{fittedSide(width, screenWidth, frameRoomWidth),
-                      fittedSide(height, screenHeight, frameRoomHeight)};
+    const int roomWidth = framed ? frameRoomWidth : 0;
+    const int roomHeight = framed ? frameRoomHeight : 0;
+    return WindowSize{fittedSide(width, screenWidth, roomWidth),
+                      fittedSide(height, screenHeight, roomHeight)};
 }

@@ -16,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/desktop.h"
 #include "app/window_identity.h"
 
 namespace {
@@ -60,4 +61,28 @@ void XSetWMProperties(Display* display, Window window, XTextProperty* windowName
                       &classHint);
     setCardinals(display, window, "_NET_WM_PID", {static_cast<unsigned long>(getpid())});
     setCardinals(display, window, "_NET_WM_ICON", iconCardinals());
+}
+
+// A display of its own for the question: the toolkit does not hand out its
+// connection. _NET_SUPPORTING_WM_CHECK on the root names the manager's own
+// window while one runs.
+bool windowManagerRunning() {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return false;
+    Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* value = nullptr;
+    bool running =
+        check != None &&
+        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &after, &value) == Success &&
+        type == XA_WINDOW && count == 1;
+    if (value != nullptr)
+        XFree(value);
+    XCloseDisplay(display);
+    return running;
 }
