@@ -97,6 +97,9 @@ double waveSpectrum(double amplitude, const double (&k)[2], const double (&wind)
 void gaussianPair(double (&out)[2]);
 double uniformRandom();
 void initWaveSpectrum();
+// The same draw under another wind: one Gaussian pair a cell in the same
+// order, so that only the spectrum's shape differs (the figures' turned wind).
+void initWaveSpectrum(const double (&wind)[2]);
 
 // ---- Per-frame synthesis (synthesis.cpp) ----------------------------------
 double angularFrequency(const WaveVector& v);

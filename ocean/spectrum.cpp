@@ -54,6 +54,10 @@ void gaussianPair(double (&out)[2]) {
 // whose energy is zero, so a seed fixes the whole sea.
 void initWaveSpectrum() {
     const double wind[2] = {windVelocityX, windVelocityY};
+    initWaveSpectrum(wind);
+}
+
+void initWaveSpectrum(const double (&wind)[2]) {
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             storeWaveVector(i, j);

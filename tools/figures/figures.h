@@ -12,6 +12,10 @@
 // [i][0..63].
 void saveMatrix(FigureOutput& out, const std::string& name, const std::string& description,
                 const double (&field)[gridSize][gridSize]);
+// A field of coefficients the same way, as log10 of each squared modulus;
+// an empty cell at 1e-12, the figures' floor.
+void saveLogEnergy(FigureOutput& out, const std::string& name, const std::string& description,
+                   const Complex (&field)[gridSize][gridSize]);
 
 // ---- The sea (figures_sea.cpp) ---------------------------------------------
 // The viewer's own step at the fixed sea's wave time, the initial spectrum

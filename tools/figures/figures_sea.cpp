@@ -111,6 +111,15 @@ void saveMatrix(FigureOutput& out, const std::string& name, const std::string& d
     saveNumbers(out, file);
 }
 
+void saveLogEnergy(FigureOutput& out, const std::string& name, const std::string& description,
+                   const Complex (&field)[gridSize][gridSize]) {
+    static double level[gridSize][gridSize];
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            level[i][j] = std::log10(std::fmax(energyOf(field[i][j]), 1e-12));
+    saveMatrix(out, name, description, level);
+}
+
 FieldSummary summarise(const double (&field)[gridSize][gridSize]) {
     FieldSummary s{0.0, 0.0, field[0][0], field[0][0]};
     for (const auto& row : field) {

@@ -15,16 +15,10 @@ constexpr int displacedCorner = 24;
 // the transforms overwrite it; empty cells at the figure's floor.
 void writeEvolved(FigureOutput& out) {
     evolveSpectrum(fixedSeaWaveTime);
-    double level[gridSize][gridSize];
-    for (int i = 0; i < gridSize; ++i)
-        for (int j = 0; j < gridSize; ++j) {
-            const Complex& c = heightField[i][j];
-            level[i][j] = std::log10(std::fmax(c.re * c.re + c.im * c.im, 1e-12));
-        }
-    saveMatrix(out, "tick-evolved.dat",
-               "log10 |h~(k, t)|^2 of the evolved spectrum at the fixed sea's wave time; matrix, "
-               "line i",
-               level);
+    saveLogEnergy(out, "tick-evolved.dat",
+                  "log10 |h~(k, t)|^2 of the evolved spectrum at the fixed sea's wave time; "
+                  "matrix, line i",
+                  heightField);
 }
 
 // The displaced lattice's lines along x, then along y, over one corner.

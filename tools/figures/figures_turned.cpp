@@ -16,31 +16,6 @@ constexpr double sampleInterval = 0.37;
 // and 112.
 constexpr int calmDiagonals[] = {48, 112};
 
-// initWaveSpectrum's draw with another wind: one Gaussian pair per cell in
-// the same order, so only the spectrum's shape differs.
-void drawTurnedSpectrum(const double (&wind)[2]) {
-    seedRandom(fixedSeaSeed);
-    for (int i = 0; i < gridSize; ++i)
-        for (int j = 0; j < gridSize; ++j) {
-            double g[2];
-            gaussianPair(g);
-            const double k[2] = {waveVectors[i][j].kx, waveVectors[i][j].ky};
-            const double s = std::sqrt(waveSpectrum(waveAmplitude, k, wind));
-            initialSpectrum[i][j] = Complex{g[0] * s / std::sqrt(2.0), g[1] * s / std::sqrt(2.0)};
-        }
-}
-
-void writeLevels(FigureOutput& out) {
-    double level[gridSize][gridSize];
-    for (int i = 0; i < gridSize; ++i)
-        for (int j = 0; j < gridSize; ++j) {
-            const Complex& c = initialSpectrum[i][j];
-            level[i][j] = std::log10(std::fmax(c.re * c.re + c.im * c.im, 1e-12));
-        }
-    saveMatrix(out, "turned-spectrum.dat", "log10 |h0(k)|^2 with the wind along +x; matrix, line i",
-               level);
-}
-
 // The heights' variance at every lattice point over the samples, divided by
 // its mean over the tile.
 void measureVariance(double (&variance)[gridSize][gridSize]) {
@@ -86,8 +61,10 @@ double meanOnCalmLines(const double (&variance)[gridSize][gridSize]) {
 void writeTurnedWindNumbers(FigureOutput& out) {
     const double speed = std::hypot(windVelocityX, windVelocityY);
     const double wind[2] = {speed, 0.0};
-    drawTurnedSpectrum(wind);
-    writeLevels(out);
+    seedRandom(fixedSeaSeed);
+    initWaveSpectrum(wind);
+    saveLogEnergy(out, "turned-spectrum.dat",
+                  "log10 |h0(k)|^2 with the wind along +x; matrix, line i", initialSpectrum);
     static double variance[gridSize][gridSize];
     measureVariance(variance);
     saveMatrix(out, "turned-variance.dat",
