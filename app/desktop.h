@@ -1,33 +1,78 @@
 // How the viewer behaves among the user's other windows: a window whose
-// frame fits a small screen, no work while nobody can see it, and a hint
+// frame fits the monitor it opens on, no work while nobody can see it, and a hint
 // when it is started away from its data files.
 #pragma once
 
-// ---- The window on the screen (window_fit.cpp) -----------------------------
-// What a window manager adds around the window and keeps for itself: a
-// title bar of up to about 32 pixels (GNOME's, Plasma's) and a panel of up
-// to 48 (a task bar or a dock), and borders of a few pixels on each side.
-constexpr int frameRoomHeight = 80;
-constexpr int frameRoomWidth = 16;
+#include <optional>
+#include <vector>
+
+// ---- The window on its monitor (window_fit.cpp) ----------------------------
+// A rectangle of the X screen, in pixels from its top-left corner.
+struct ScreenArea {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+// What a window manager's frame adds on each side of the window.
+struct FrameExtents {
+    int left;
+    int right;
+    int top;
+    int bottom;
+};
+// Where the manager does not say how large its frame is: a title bar of up
+// to about 32 pixels (GNOME's, Plasma's) and borders of a few pixels.
+constexpr FrameExtents guessedFrame = {8, 8, 32, 0};
+// Where it publishes no work area: room for a panel of up to 48 pixels (a
+// task bar or a dock) besides the frame.
+constexpr int guessedPanelHeight = 48;
+// What the X server and the window manager tell about the place the window
+// opens in. A fact the desktop does not publish is left empty.
+struct DesktopFacts {
+    ScreenArea monitor;
+    bool managed = false; // a window manager runs
+    std::optional<ScreenArea> workArea;
+    std::optional<FrameExtents> frame;
+};
 struct WindowSize {
     int width;
     int height;
 };
-// The full width x height where the screen holds it, with the frame's room
-// when a window manager frames it; on a smaller screen the largest size
-// that leaves that room, so that the title bar, the panel and the whole
-// window are on the screen. A screen of unknown size (0) keeps the full size.
-WindowSize windowSizeOnScreen(int width, int height, int screenWidth, int screenHeight,
-                              bool framed);
-// Whether a window manager runs on the display (window_identity.cpp): one
-// that follows the desktop's conventions names its own window on the root.
-bool windowManagerRunning();
+// The part the two areas share (of no width or height when none).
+ScreenArea overlap(ScreenArea a, ScreenArea b);
+// The first of the monitors that holds the point (x, y); the whole screen
+// when none does or there are none.
+ScreenArea monitorHolding(const std::vector<ScreenArea>& monitors, int x, int y, ScreenArea screen);
+// The frame around the window: the manager's own, else the guess; none
+// without a manager.
+FrameExtents frameAround(const DesktopFacts& facts);
+// The full width x height where the monitor's part of the work area holds it
+// with its frame, else the largest size that leaves the frame's room (and a
+// panel's, where no work area is published): so the title bar and the whole
+// window, with the near water and the counters at its foot, are on the
+// monitor the window opens on.
+WindowSize windowSizeOnMonitor(int width, int height, const DesktopFacts& facts);
+// For a window shown at the area given, where the manager put it: the size
+// that ends it with its frame on the monitor's part of the work area, never
+// larger than it is.
+WindowSize windowSizeEndingOnMonitor(ScreenArea window, const DesktopFacts& facts);
 
-// ---- Hidden window (window_status.cpp) -------------------------------------
-// The toolkit's window-status callback: while the window is minimised,
-// unmapped or wholly covered the idle tick is taken away, so the sea is
-// neither computed nor drawn; shown again, the tick goes on at the wave
-// time of the moment, as if it had run all along.
+// ---- Resting while unseen (window_status.cpp) ------------------------------
+// What says that nobody sees the window: the toolkit's status (minimised,
+// unmapped or wholly covered), the manager's hidden mark on a window it
+// keeps mapped, and the X server's screen saver (desktop_watch.cpp).
+struct WindowSight {
+    bool toolkitHidden = false;
+    bool markedHidden = false;
+    bool screenSaverOn = false;
+};
+inline WindowSight windowSight;
+// The idle tick runs while none of them holds and is taken away while any
+// does, so that the sea is neither computed nor drawn; seen again, the tick
+// goes on at the wave time of the moment, as if it had run all along.
+void restWhileUnseen();
+// The toolkit's window-status callback.
 void onWindowStatus(int status);
 
 // ---- Data files (missing_data.cpp) -----------------------------------------

@@ -5,7 +5,7 @@
 #include <malloc.h>
 
 #include "app/app_state.h"
-#include "app/desktop.h"
+#include "app/desktop_x11.h"
 #include "render/render_state.h"
 
 static_assert(leftButton == GLUT_LEFT_BUTTON, "left button code");
@@ -36,11 +36,10 @@ int main(int argc, char** argv) {
     mallopt(M_TOP_PAD, heapTopPadding);
     std::cout << "program is loading.." << std::endl;
     glutInit(&argc, argv);
-    // The projection follows whatever size the window gets.
-    const WindowSize size =
-        windowSizeOnScreen(windowWidth, windowHeight, glutGet(GLUT_SCREEN_WIDTH),
-                           glutGet(GLUT_SCREEN_HEIGHT), windowManagerRunning());
-    openWindow(argv[0], size.width, size.height);
+    // The window is made at its full size and fitted to its monitor before
+    // it is mapped (window_identity.cpp); the projection follows whatever
+    // size it gets.
+    openWindow(argv[0], windowWidth, windowHeight);
     glutSetCursor(GLUT_CURSOR_NONE);
     initialise();
     reportMissingData();
@@ -53,6 +52,9 @@ int main(int argc, char** argv) {
     glutDisplayFunc(displayFrame);
     // An eighth callback: a desktop program stops its work while minimised.
     glutWindowStatusFunc(onWindowStatus);
+    // And a timer: what the toolkit does not report, the manager's hidden
+    // mark and the screen saver, and the window's fit once it is placed.
+    glutTimerFunc(desktopWatchInterval, onDesktopWatch, 0);
     glutMainLoop();
     return 0;
 }

@@ -6,6 +6,8 @@
 // viewer defines that function itself, the dynamic linker binds the
 // toolkit's call to it (the viewer exports it, app/CMakeLists.txt), and it
 // adds the class, the process id and the icon before handing on to Xlib's.
+// The same moment gives the viewer the toolkit's connection and its window,
+// which it keeps for its looks at the desktop (desktop_x11.h).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -16,7 +18,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/desktop.h"
+#include "app/desktop_x11.h"
 #include "app/window_identity.h"
 
 namespace {
@@ -61,28 +63,9 @@ void XSetWMProperties(Display* display, Window window, XTextProperty* windowName
                       &classHint);
     setCardinals(display, window, "_NET_WM_PID", {static_cast<unsigned long>(getpid())});
     setCardinals(display, window, "_NET_WM_ICON", iconCardinals());
-}
-
-// A display of its own for the question: the toolkit does not hand out its
-// connection. _NET_SUPPORTING_WM_CHECK on the root names the manager's own
-// window while one runs.
-bool windowManagerRunning() {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
-        return false;
-    Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* value = nullptr;
-    bool running =
-        check != None &&
-        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &after, &value) == Success &&
-        type == XA_WINDOW && count == 1;
-    if (value != nullptr)
-        XFree(value);
-    XCloseDisplay(display);
-    return running;
+    // The one moment the viewer holds the toolkit's connection and its
+    // window before the window is mapped: the manager is asked for its frame
+    // (it may choose it by the class set above) and the window sized to fit.
+    toolkitWindow = ToolkitWindow{display, window};
+    fitWindowBeforeMapping(toolkitWindow);
 }

@@ -11,6 +11,9 @@ OCEAN_BINARY=$OCEAN_BUILD/app/ocean
 # sets a smaller one before sourcing this.
 SCREEN=${SCREEN:-1280x1024}
 SCREEN_HEIGHT=${SCREEN#*x}
+# More for the X server, such as a second screen with +xinerama, which makes
+# SCREEN the first monitor of a larger screen.
+XVFB_ARGS=${XVFB_ARGS:-}
 # The viewer's window and where its drawing ends on the screen (start_ocean
 # finds them): at the screen's foot unless the window is smaller or a window
 # manager has put a title bar above it.
@@ -57,7 +60,7 @@ start_display() {
     # -noreset: the server would otherwise reset whenever its last client
     # leaves, and a viewer started during the reset cannot connect. -br: a
     # black root, so that a window not drawn yet shows black.
-    Xvfb -displayfd 3 -screen 0 "${SCREEN}x24" -nolisten tcp -noreset -br > "$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${SCREEN}x24" $XVFB_ARGS -nolisten tcp -noreset -br > "$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local n=0
     while [ ! -s "$WORK/displayfd" ]; do
