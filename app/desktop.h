@@ -21,12 +21,13 @@ struct FrameExtents {
     int top;
     int bottom;
 };
-// Where the manager does not say how large its frame is: a title bar of up
-// to about 32 pixels (GNOME's, Plasma's) and borders of a few pixels.
-constexpr FrameExtents guessedFrame = {8, 8, 32, 0};
-// Where it publishes no work area: room for a panel of up to 48 pixels (a
-// task bar or a dock) besides the frame.
-constexpr int guessedPanelHeight = 48;
+// Where the manager does not say how large its frame is (weston's does
+// not): a title bar of up to about 32 pixels (GNOME's, Plasma's, weston's
+// 27) and borders of up to 8.
+constexpr FrameExtents guessedFrame = {8, 8, 32, 8};
+// Where it publishes no work area: room for a panel of up to 40 pixels (a
+// task bar or a dock, weston's 32) besides the frame; 80 x 16 pixels in all.
+constexpr int guessedPanelHeight = 40;
 // What the X server and the window manager tell about the place the window
 // opens in. A fact the desktop does not publish is left empty.
 struct DesktopFacts {

@@ -3,8 +3,10 @@
 # a 1920 x 1080 screen, under a real window manager, the window fits the
 # monitor it opens on with the manager's own frame: the whole frame is on
 # the small monitor, the window as tall as the frame lets it be, and the
-# counters that "c" shows at its foot are on the monitor too. The
-# screenshot with them stays for a person to look at.
+# counters that "c" shows at its foot are on the monitor too. The viewer is
+# started with -display and no DISPLAY, so that all it learns comes from the
+# display the toolkit opened. The screenshot with the counters stays for a
+# person to look at.
 SCREEN=1366x768
 XVFB_ARGS="+xinerama -screen 1 1920x1080x24"
 source "$(dirname "$0")/lib.sh"
@@ -12,6 +14,10 @@ source "$(dirname "$0")/lib.sh"
 start_display
 start_window_manager
 make_run_dir
+printf '#!/bin/sh\nexec env -u DISPLAY %q -display %q "$@"\n' "$OCEAN_BINARY" "$DISPLAY" \
+    > "$WORK/ocean-on-display"
+chmod +x "$WORK/ocean-on-display"
+OCEAN_BINARY=$WORK/ocean-on-display
 start_ocean
 read -r left top width height < <(window_geometry)
 # The frame: the window manager's borders and title bar around the window.
