@@ -1,6 +1,6 @@
 // How the viewer behaves among the user's other windows: a window whose
-// frame fits the monitor it opens on, no work while nobody can see it, and a hint
-// when it is started away from its data files.
+// frame fits the monitor it opens on, no work while nobody can see it, and
+// a hint when it is started away from its data files.
 #pragma once
 
 #include <optional>
