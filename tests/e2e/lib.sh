@@ -16,9 +16,10 @@ pixel() {
 }
 
 # A real window manager on the private display, Openbox: title bars and
-# borders, minimising and restoring. It ends with the display.
+# borders, minimising and restoring; any arguments are Openbox's. It ends
+# with the display.
 start_window_manager() {
-    openbox --sm-disable > "$WORK/openbox.log" 2>&1 &
+    openbox --sm-disable "$@" > "$WORK/openbox.log" 2>&1 &
     await 10 "no window manager" window_manager_running
 }
 
