@@ -5,10 +5,11 @@
 # the small monitor, the window as tall as the frame lets it be, and the
 # counters that "c" shows at its foot are on the monitor too. The viewer is
 # started with -display and no DISPLAY, so that all it learns comes from the
-# display the toolkit opened. The screenshot with the counters stays for a
-# person to look at.
+# display the toolkit opened. The server tells of the monitors through
+# RandR; with HEADS_ONLY set, through Xinerama alone. The screenshot with the
+# counters stays for a person to look at.
 SCREEN=1366x768
-XVFB_ARGS="+xinerama -screen 1 1920x1080x24"
+XVFB_ARGS="+xinerama -screen 1 1920x1080x24${HEADS_ONLY:+ -extension RANDR}"
 source "$(dirname "$0")/lib.sh"
 
 start_display
