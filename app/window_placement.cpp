@@ -39,8 +39,9 @@ void fitWindowBeforeMapping(const ToolkitWindow& w) {
         resizeWindow(w, size);
 }
 
-// A manager that keeps a panel of its own at the top and publishes no work
-// area (weston's) places the window below it, where its foot runs off.
+// A manager may still put the window where its side or its foot runs off
+// the monitor: by a placement rule of the user's, or below a panel of its
+// own taller than the room kept for one where it publishes no work area.
 bool fitWindowOnceShown(const ToolkitWindow& w) {
     const ScreenArea shown = windowArea(w);
     const WindowSize size = windowSizeEndingOnMonitor(shown, readDesktopFacts(w, shown.x, shown.y));
