@@ -30,7 +30,7 @@ frame_ends() {
     echo "$((left + width + frame_right)) $((top + height + frame_bottom))"
 }
 ends_on_the_screen() { [ "$(frame_ends)" = "1366 768" ]; }
-await 10 "the frame ends at $(frame_ends), not at the screen's corner 1366 768" ends_on_the_screen
+await 10 "the frame does not end at the screen's corner 1366 768" ends_on_the_screen
 echo "window $(window_geometry) (left top width height), frame $frame_left $frame_right $frame_top $frame_bottom"
 read -r left top width height < <(window_geometry)
 [ "$((left - frame_left)) $((top - frame_top))" = "200 300" ] || fail "frame not at 200 300"
