@@ -138,9 +138,8 @@ void requestFrameExtents(const ToolkitWindow& w) {
     request.xclient.message_type = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
     request.xclient.format = 32;
     XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
-    constexpr int step = 5;
-    for (int waited = 0; waited < frameAnswerWait && !frameExtents(w); waited += step)
-        std::this_thread::sleep_for(std::chrono::milliseconds(step));
+    for (int waited = 0; waited < frameAnswerWait && !frameExtents(w); waited += frameAnswerLook)
+        std::this_thread::sleep_for(std::chrono::milliseconds(frameAnswerLook));
 }
 
 bool markedHidden(const ToolkitWindow& w) {

@@ -24,8 +24,9 @@ inline ToolkitWindow toolkitWindow;
 DesktopFacts readDesktopFacts(const ToolkitWindow& w, int x, int y);
 // Asks the manager, where it offers to, for the frame it will put around the
 // window before the window is mapped, and waits for its answer at most
-// frameAnswerWait milliseconds.
+// frameAnswerWait milliseconds, looking every frameAnswerLook.
 constexpr int frameAnswerWait = 250;
+constexpr int frameAnswerLook = 5;
 void requestFrameExtents(const ToolkitWindow& w);
 // Whether the manager marks the window hidden (_NET_WM_STATE_HIDDEN), as
 // compositing managers do with minimised windows they keep mapped.
