@@ -14,6 +14,11 @@ void setTextureWraps(GLenum target, GLint wrap);
 // glTexImage2D from rows with no padding between them, whatever their length.
 void uploadTightRows(GLenum target, GLint internalFormat, GLsizei width, GLsizei height,
                      GLenum format, const void* pixels, GLint level = 0);
+// Every error the GL has recorded since the last look, as one line on
+// standard error: "can't make WHAT: GL_INVALID_VALUE" (what, say, "the
+// texture of cloudy1.jpg"). Looked at once a texture is made, never in a
+// frame: the query waits for the GL to finish what it was sent.
+void reportGlErrors(const char* what);
 // Texture coordinates S, T and R generated as eye-space reflection vectors.
 void enableReflectionMapCoordinates();
 void disableTextureCoordinateGeneration();
