@@ -13,6 +13,7 @@
 #include "render/gl_api.h"
 #include "render/render_state.h"
 #include "render/texture_support.h"
+#include "render/texture_upload.h"
 #include "tools/assets/asset_pictures.h"
 
 namespace {
@@ -282,6 +283,74 @@ TEST_F(TextureFiles, LargeJpegBecomesTheSkyAtHalfSize) {
     glDeleteTextures(1, &skyTexture);
     skyTexture = 0;
     glDisable(GL_TEXTURE_2D);
+}
+
+// A GL whose textures stop at 2048: a sky one pixel within the limit goes up
+// whole, one past it at the JPEG scale that fits; one too large for every
+// scale is scaled further. Each picture its own file, so that each says its
+// own line.
+TEST_F(TextureFiles, SkyWithinTheGlsLimitAtItsEdge) {
+    const TextureLimits previousLimits = textureLimits;
+    const unsigned char warm[3] = {230, 130, 40};
+    const struct {
+        int width, height, limit, texelsWide, texelsHigh;
+        const char* said;
+    } cases[] = {
+        {2047, 8, 2048, 2047, 8, ""},
+        {8, 2048, 2048, 8, 2048, ""},
+        {2049, 8, 2048, 1025, 4,
+         "2049x8.jpg: 2049 x 8 picture scaled to 1025 x 4 (1/2), at most 2048 pixels a side\n"},
+        {4000, 100, 256, 256, 7,
+         "4000x100.jpg: 4000 x 100 picture scaled to 500 x 13 (1/8), at most 4096 pixels a side\n"
+         "4000x100.jpg: 500 x 13 picture scaled to 256 x 7, at most 256 pixels a side\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = std::to_string(c.width) + "x" + std::to_string(c.height) + ".jpg";
+        Picture picture = blankPicture(c.width, c.height);
+        for (std::size_t i = 0; i < picture.samples.size(); ++i)
+            picture.samples[i] = warm[i % 3];
+        ASSERT_TRUE(writeJpegFile(file.c_str(), picture, 90));
+        textureLimits.max2DSide = c.limit;
+        ::testing::internal::CaptureStderr();
+        name = loadTexture2D(file.c_str());
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.said);
+        EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), c.texelsWide) << file;
+        EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), c.texelsHigh) << file;
+        const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D);
+        for (std::size_t i = 0; i < texels.size(); i += 997) // the picture, not a refused white
+            ASSERT_NEAR(texels[i], warm[i % 3], 8) << file << " byte " << i;
+        glDeleteTextures(1, &name);
+    }
+    textureLimits = previousLimits;
+}
+
+// Faces past the GL's cube-map limit are brought down to it.
+TEST_F(TextureFiles, EnvironmentFacesWithinTheGlsCubeLimit) {
+    const TextureLimits previousLimits = textureLimits;
+    textureLimits.maxCubeFaceSide = faceSize - 2;
+    const std::string said = loadEnvironment();
+    textureLimits = previousLimits;
+    for (int face = 0; face < cubeFaceCount; ++face) {
+        EXPECT_EQ(levelParameter(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face, 0, GL_TEXTURE_WIDTH),
+                  faceSize - 2);
+        EXPECT_NE(said.find(std::string(environmentFaceFiles[face]) +
+                            ": 6 x 6 picture scaled to 4 x 4, the size of its cube map's faces"),
+                  std::string::npos)
+            << said;
+    }
+}
+
+// An error the GL has recorded is said once, in one line naming what was
+// being made; nothing when there is none.
+TEST(GlErrors, ReportedOnceNamingWhatFailed) {
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, -1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    ::testing::internal::CaptureStderr();
+    reportGlErrors("the texture of sky.jpg");
+    reportGlErrors("the normal map");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "can't make the texture of sky.jpg: GL_INVALID_VALUE\n");
 }
 
 } // namespace
