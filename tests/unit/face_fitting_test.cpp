@@ -16,25 +16,6 @@ TEST(CubeFaceFitting, FirstFaceThatFitsSetsTheSize) {
     EXPECT_EQ(commonCubeFaceSize(noneSquare, 1, 16384), defaultFaceSize);
 }
 
-// The longer side becomes the limit, the other keeps its share, rounded and
-// never below 1; a picture within the limit keeps its shape.
-TEST(CubeFaceFitting, ShapeWithinALimitKeepsItsProportions) {
-    const struct {
-        FaceShape shape;
-        int maxSide;
-        FaceShape fitted;
-    } cases[] = {
-        {{2048, 1024}, 2048, {2048, 1024}}, {{2047, 2048}, 2048, {2047, 2048}},
-        {{2049, 1000}, 2048, {2048, 1000}}, {{3000, 1500}, 2048, {2048, 1024}},
-        {{500, 13}, 256, {256, 7}},         {{1, 5000}, 64, {1, 64}},
-    };
-    for (const auto& c : cases) {
-        const FaceShape fitted = shapeWithin(c.shape, c.maxSide);
-        EXPECT_EQ(fitted.width, c.fitted.width) << c.shape.width << " x " << c.shape.height;
-        EXPECT_EQ(fitted.height, c.fitted.height) << c.shape.width << " x " << c.shape.height;
-    }
-}
-
 TEST(CubeFaceFitting, ScalingAveragesWhatEachTexelCovers) {
     const unsigned char grey[] = {0, 100, 200, 40, 10, 30, 90, 250}; // 4 x 2, bottom row first
     EXPECT_EQ(scalePicture(grey, 4, 2, 1, 2, 1), (std::vector<unsigned char>{35, 145}));
