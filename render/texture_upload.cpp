@@ -52,9 +52,12 @@ void readTextureLimits() {
 
 void reportGlErrors(const char* what) {
     std::string errors;
-    GLenum error = glGetError();
-    for (int n = 0; error != GL_NO_ERROR && n < maxErrorsReported; ++n, error = glGetError())
+    for (int n = 0; n < maxErrorsReported; ++n) {
+        const GLenum error = glGetError();
+        if (error == GL_NO_ERROR)
+            break;
         errors += (errors.empty() ? "" : ", ") + glErrorName(error);
+    }
     if (errors.empty())
         return;
     std::fprintf(stderr, "can't make %s: %s\n", what, errors.c_str());
