@@ -42,6 +42,18 @@ std::string glErrorName(GLenum error) {
     }
 }
 
+// The errors recorded since the last look, by name, which clears them.
+std::string takeGlErrors() {
+    std::string errors;
+    for (int n = 0; n < maxErrorsReported; ++n) {
+        const GLenum error = glGetError();
+        if (error == GL_NO_ERROR)
+            break;
+        errors += (errors.empty() ? "" : ", ") + glErrorName(error);
+    }
+    return errors;
+}
+
 } // namespace
 
 void readTextureLimits() {
@@ -51,20 +63,17 @@ void readTextureLimits() {
 }
 
 void reportGlErrors(const char* what) {
-    std::string errors;
-    for (int n = 0; n < maxErrorsReported; ++n) {
-        const GLenum error = glGetError();
-        if (error == GL_NO_ERROR)
-            break;
-        errors += (errors.empty() ? "" : ", ") + glErrorName(error);
-    }
+    const std::string errors = takeGlErrors();
     if (errors.empty())
         return;
     std::fprintf(stderr, "can't make %s: %s\n", what, errors.c_str());
     std::fflush(stderr);
 }
 
+// An error left by whatever ran before is not this texture's: it is dropped
+// here, so that the line said once the texture is made names only its own.
 GLuint makeTexture(GLenum target, GLint minFilter, GLint magFilter, GLint wrap) {
+    takeGlErrors();
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(target, name);
