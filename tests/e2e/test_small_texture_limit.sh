@@ -40,7 +40,8 @@ run_limited 16384
 look_and_stop refused "$REFUSED"
 
 difference=$(picture_difference "$WORK/whole.xwd" "$WORK/limited.xwd" "$SKY")
-awk -v d="$difference" 'BEGIN { exit !(d < 0.03) }' ||
+# Softer clouds alone: 0.0025 at half the size, 0.006 at a quarter.
+awk -v d="$difference" 'BEGIN { exit !(d < 0.01) }' ||
     fail "the sky at half size differs from the whole one by $difference"
 read -r r g b <<< "$(region_mean "$WORK/refused.xwd" "$SKY")"
 [ $((r + g + b)) -gt 735 ] || fail "a refused sky shows $r $g $b, not white"
