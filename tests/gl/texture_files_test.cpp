@@ -318,8 +318,9 @@ TEST_F(TextureFiles, SkyWithinTheGlsLimitAtItsEdge) {
         EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), c.texelsWide) << file;
         EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), c.texelsHigh) << file;
         const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D);
-        for (std::size_t i = 0; i < texels.size(); i += 997) // the picture, not a refused white
-            ASSERT_NEAR(texels[i], warm[i % 3], 8) << file << " byte " << i;
+        // The picture, not a refused white: a flat colour, off by JPEG's rounding only.
+        for (std::size_t i = 0; i < texels.size(); i += 997)
+            ASSERT_NEAR(texels[i], warm[i % 3], 2) << file << " byte " << i;
         glDeleteTextures(1, &name);
     }
     // The cube maps' faces are brought within their own limit.
