@@ -303,6 +303,9 @@ TEST_F(TextureFiles, SkyWithinTheGlsLimitAtItsEdge) {
         {4000, 100, 256, 256, 7,
          "4000x100.jpg: 4000 x 100 picture scaled to 500 x 13 (1/8), at most 4096 pixels a side\n"
          "4000x100.jpg: 500 x 13 picture scaled to 256 x 7, at most 256 pixels a side\n"},
+        {8000, 8, 64, 64, 1, // a side that would round to no texel keeps one
+         "8000x8.jpg: 8000 x 8 picture scaled to 1000 x 1 (1/8), at most 4096 pixels a side\n"
+         "8000x8.jpg: 1000 x 1 picture scaled to 64 x 1, at most 64 pixels a side\n"},
     };
     for (const auto& c : cases) {
         const std::string file = std::to_string(c.width) + "x" + std::to_string(c.height) + ".jpg";
