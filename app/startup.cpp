@@ -9,6 +9,7 @@
 #include "render/texture_support.h"
 
 void makeSkyAndGeneratedTextures() {
+    readTextureLimits();
     normalMapTexture = createNormalMapTexture();
     normalizeCubeTexture = createNormalizeCubeMap();
     buildSkyDome(skyDomeRadius, skyDome);

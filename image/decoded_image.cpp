@@ -6,8 +6,8 @@
 
 // Before any JPEG has been read the loader publishes no components: the
 // width is then 0, not a division by zero.
-DecodedImage decodeJpegFile(const char* fileName) {
-    unsigned char* pixels = loadJpegImage(fileName);
+DecodedImage decodeJpegFile(const char* fileName, int32_t maxSide) {
+    unsigned char* pixels = loadJpegImage(fileName, maxSide);
     const int32_t components = jpegImageComponents;
     const int32_t width = components > 0 ? jpegRowBytes / components : 0;
     return DecodedImage{pixels, width, jpegImageHeight, components, nullptr};

@@ -43,9 +43,10 @@ extern int32_t jpegImageHeight;
 // Bytes per pixel of the same image: 3 for colour (CMYK files are turned
 // into RGB), 1 for greyscale.
 extern int32_t jpegImageComponents;
-// A JPEG picture larger than imageMaxSide a side is decoded at the largest
-// of the library's scales 1/2, 1/4 and 1/8 that brings it within it, so the
-// largest it takes is 8 times that a side.
+// A JPEG picture larger than imageMaxSide a side, or than the side its user
+// asks for, is decoded at the largest of the library's scales 1/2, 1/4 and
+// 1/8 that brings it within it, so the largest it takes is 8 times
+// imageMaxSide a side.
 constexpr int jpegLargestScaleDenominator = 8;
 constexpr int32_t jpegMaxSourceSide = imageMaxSide * jpegLargestScaleDenominator;
 // A picture of several scans is held whole as coefficients while it decodes:
@@ -62,9 +63,11 @@ constexpr int jpegMaxScans = 100;
 // whose coefficients would take more than jpegMaxCoefficientBytes, its
 // colours are of no known space or it carries more than jpegMaxScans scans
 // (the published shape is then left as it was). A picture larger than
-// imageMaxSide a side comes scaled, with a line that says so. A file that is not JPEG data ends the
-// process with a line naming it and the library's message.
-unsigned char* loadJpegImage(const char* fileName);
+// maxSide a side (the smaller of it and imageMaxSide) comes scaled, with a
+// line that says so; one that no scale brings within maxSide comes at the
+// smallest scale. A file that is not JPEG data ends the process with a line
+// naming it and the library's message.
+unsigned char* loadJpegImage(const char* fileName, int32_t maxSide = imageMaxSide);
 // How the process ends after such a line, once the loader has released all
 // it held (jpeg_failure.cpp): status 1. The fuzzer links its own, which ends
 // only the input.
@@ -93,6 +96,6 @@ struct DecodedImage {
 };
 // Without pixels the shape is the one the JPEG loader last published, that
 // of the image before (it leaves it as it was); 0 x 0 from the DIB loader.
-DecodedImage decodeJpegFile(const char* fileName);
+DecodedImage decodeJpegFile(const char* fileName, int32_t maxSide = imageMaxSide);
 DecodedImage decodeDibFile(const char* fileName);
 void freeDecodedImage(DecodedImage& image);

@@ -1,5 +1,6 @@
 // Decoding a JPEG file with libjpeg into a buffer whose first row is the
 // bottom of the picture, ready for a texture upload.
+#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -119,14 +120,13 @@ void readRowsBottomFirst(jpeg_decompress_struct& decoder, JSAMPARRAY row, unsign
 }
 
 // The largest of the library's scales 1, 1/2, 1/4 and 1/8 that brings the
-// picture within imageMaxSide a side, as the denominator; 0 if none does.
+// picture within maxSide a side, as the denominator; 0 if none does.
 // The library scales in its inverse DCT, so a large picture costs little
 // more than its compressed data to read and never exists at full size.
-int scaleDenominator(const jpeg_decompress_struct& decoder) {
-    const JDIMENSION maxSide = imageMaxSide;
+int scaleDenominator(const jpeg_decompress_struct& decoder, int32_t maxSide) {
     for (int denominator = 1; denominator <= jpegLargestScaleDenominator; denominator *= 2) {
-        if ((decoder.image_width + denominator - 1) / denominator <= maxSide &&
-            (decoder.image_height + denominator - 1) / denominator <= maxSide)
+        if ((decoder.image_width + denominator - 1) / denominator <= JDIMENSION(maxSide) &&
+            (decoder.image_height + denominator - 1) / denominator <= JDIMENSION(maxSide))
             return denominator;
     }
     return 0;
@@ -155,7 +155,7 @@ uint64_t coefficientBytes(const jpeg_decompress_struct& decoder) {
 bool refusedFromHeader(jpeg_decompress_struct& decoder, const char* fileName) {
     // A few bytes of header can declare 65,500 x 65,500 pixels; damaged data
     // then still fills every row.
-    if (scaleDenominator(decoder) == 0) {
+    if (scaleDenominator(decoder, imageMaxSide) == 0) {
         std::fprintf(stderr, jpegTooLargeText, fileName, decoder.image_width, decoder.image_height,
                      jpegMaxSourceSide);
         return true;
@@ -176,7 +176,7 @@ bool refusedFromHeader(jpeg_decompress_struct& decoder, const char* fileName) {
 // One line for a picture decoded smaller. bottom.jpg is decoded once for each
 // face of its cube map: the line comes with the first of the decodes of a
 // file in a row, not six times.
-void reportScaling(const jpeg_decompress_struct& decoder, const char* fileName) {
+void reportScaling(const jpeg_decompress_struct& decoder, const char* fileName, int32_t maxSide) {
     static std::string lastFile;
     const bool again = lastFile == fileName;
     lastFile = fileName;
@@ -184,19 +184,45 @@ void reportScaling(const jpeg_decompress_struct& decoder, const char* fileName) 
         return;
     std::fprintf(stderr, jpegScaledText, fileName, decoder.image_width, decoder.image_height,
                  decoder.output_width, decoder.output_height, static_cast<int>(decoder.scale_denom),
-                 imageMaxSide);
+                 maxSide);
     std::fflush(stderr);
 }
 
 // Starts decompressing, which reads every scan of a progressive picture,
 // unless it has more scans than the limit: false then. The jump back lands
 // in this frame, which changes nothing between the two, so no local of the
-// caller is left indeterminate by it.
-bool startWithinScanLimit(jpeg_decompress_struct& decoder, ScanLimit& scanLimit) {
-    if (setjmp(scanLimit.abandon) != 0)
+// caller is left indeterminate by it. The monitor watches only while this
+// frame, and with it the jump buffer, exists: the rows read later would
+// otherwise call it with the buffer gone.
+bool startWithinScanLimit(jpeg_decompress_struct& decoder) {
+    ScanLimit scanLimit = {};
+    scanLimit.progress.progress_monitor = abandonPastScanLimit;
+    decoder.progress = &scanLimit.progress;
+    if (setjmp(scanLimit.abandon) != 0) {
+        decoder.progress = nullptr;
         return false;
+    }
     jpeg_start_decompress(&decoder);
+    decoder.progress = nullptr;
     return true;
+}
+
+// The scale that brings the picture within maxSide (at most imageMaxSide),
+// as the denominator, and the side it is then within. A picture that no
+// scale brings within maxSide is decoded at the smallest, within
+// imageMaxSide (refusedFromHeader has seen to that); its user scales it
+// further.
+struct DecodeScale {
+    int denominator;
+    int32_t maxSide;
+};
+
+DecodeScale decodeScale(const jpeg_decompress_struct& decoder, int32_t maxSide) {
+    maxSide = std::min(maxSide, imageMaxSide);
+    const int denominator = scaleDenominator(decoder, maxSide);
+    if (denominator != 0)
+        return DecodeScale{denominator, maxSide};
+    return DecodeScale{jpegLargestScaleDenominator, imageMaxSide};
 }
 
 unsigned char* abandonDecoding(jpeg_decompress_struct& decoder, std::FILE* file) {
@@ -209,7 +235,7 @@ unsigned char* abandonDecoding(jpeg_decompress_struct& decoder, std::FILE* file)
 
 // The error manager ends the process on a fatal decoding error, so every
 // path below that returns has a decoded (or abandoned) image.
-unsigned char* loadJpegImage(const char* fileName) {
+unsigned char* loadJpegImage(const char* fileName, int32_t maxSide) {
     std::FILE* file = openRegularFileStream(fileName);
     if (file == nullptr) {
         std::fprintf(stderr, jpegOpenFailureText, fileName);
@@ -222,23 +248,21 @@ unsigned char* loadJpegImage(const char* fileName) {
     errorManager.file = file;
     errorManager.buffer = nullptr;
     errorManager.standard.error_exit = exitNamingTheFile;
-    ScanLimit scanLimit = {};
-    scanLimit.progress.progress_monitor = abandonPastScanLimit;
     jpeg_create_decompress(&decoder);
-    decoder.progress = &scanLimit.progress;
     jpeg_stdio_src(&decoder, file);
     jpeg_read_header(&decoder, TRUE);
     if (refusedFromHeader(decoder, fileName))
         return abandonDecoding(decoder, file);
+    const DecodeScale scale = decodeScale(decoder, maxSide);
     decoder.scale_num = 1;
-    decoder.scale_denom = static_cast<unsigned int>(scaleDenominator(decoder));
+    decoder.scale_denom = static_cast<unsigned int>(scale.denominator);
     // Every scan is read here, before any pixel memory is taken.
-    if (!startWithinScanLimit(decoder, scanLimit)) {
+    if (!startWithinScanLimit(decoder)) {
         std::fprintf(stderr, jpegTooManyScansText, fileName, jpegMaxScans);
         return abandonDecoding(decoder, file);
     }
     publishShape(decoder);
-    reportScaling(decoder, fileName);
+    reportScaling(decoder, fileName, scale.maxSide);
     JDIMENSION decodedRowBytes = decoder.output_width * decoder.output_components;
     JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder),
                                                   JPOOL_IMAGE, decodedRowBytes, 1);

@@ -53,6 +53,17 @@ int commonCubeFaceSize(const FaceShape* faces, int count, int maxSide) {
     return std::min(defaultFaceSize, maxSide);
 }
 
+// The longer side becomes maxSide, the other its share of it, rounded.
+FaceShape shapeWithin(FaceShape shape, int maxSide) {
+    const long long longer = std::max(shape.width, shape.height);
+    if (longer <= maxSide)
+        return shape;
+    const auto share = [&](long long side) {
+        return std::max(1, static_cast<int>((side * maxSide + longer / 2) / longer));
+    };
+    return FaceShape{share(shape.width), share(shape.height)};
+}
+
 // Rows one at a time: the source rows an output row draws on are blended
 // into one row, which is then resampled along its length.
 std::vector<unsigned char> scalePicture(const unsigned char* pixels, int width, int height,

@@ -39,6 +39,7 @@ unsigned int createNormalMapTexture() {
     glEnable(GL_TEXTURE_2D);
     GLuint name = makeTexture(GL_TEXTURE_2D, GL_LINEAR, GL_LINEAR, GL_REPEAT);
     uploadNormalMap();
+    reportGlErrors("the normal map");
     return name;
 }
 
@@ -55,6 +56,7 @@ unsigned int createNormalizeCubeMap() {
     GLuint name = makeTexture(GL_TEXTURE_CUBE_MAP, GL_LINEAR, GL_LINEAR, GL_CLAMP_TO_EDGE);
     fillNormalizeCubeFaces(normalizeCubeSize, 0);
     glDisable(GL_TEXTURE_CUBE_MAP);
+    reportGlErrors("the normalisation cube map");
     return name;
 }
 

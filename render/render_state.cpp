@@ -1,6 +1,10 @@
 // The renderer's process-wide state.
 #include "render/render_state.h"
 
+#include "image/image.h"
+
+TextureLimits textureLimits = {imageMaxSide, imageMaxSide};
+
 unsigned int skyTexture = 0;
 unsigned int envCubeTexture = 0;
 unsigned int bottomCubeTexture = 0;

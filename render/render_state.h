@@ -116,6 +116,18 @@ float skyDomeTextureS(int ring);
 float skyDomeTextureT(int point);
 void drawSkyDome(const FrameView& view);
 
+// ---- What the rendering library takes (texture_upload.cpp) ---------------
+// The largest 2-D texture and cube-map face, a side. A texture past either is
+// refused, and a sky refused shows white, so every texture is brought within
+// them. Read once at start-up, before the first texture; until then they
+// hold what every GL of the last twenty years takes (render_state.cpp).
+struct TextureLimits {
+    int max2DSide;
+    int maxCubeFaceSide;
+};
+extern TextureLimits textureLimits;
+void readTextureLimits();
+
 // ---- Textures from files (textures.cpp) ------------------------------------
 unsigned int loadTexture2D(const char* fileName);
 unsigned int loadEnvironmentCubeMap();

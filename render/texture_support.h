@@ -36,6 +36,9 @@ struct FaceShape {
 // that is square and at most maxSide; else the longer side of the first
 // picture read, at most maxSide; else defaultFaceSize.
 int commonCubeFaceSize(const FaceShape* faces, int count, int maxSide);
+// A picture's shape brought within maxSide a side, its proportions kept and
+// each side at least 1; the shape itself when it is within.
+FaceShape shapeWithin(FaceShape shape, int maxSide);
 // newWidth x newHeight pixels resampled from width x height pixels of
 // channels bytes each, rows tightly packed in the same order.
 std::vector<unsigned char> scalePicture(const unsigned char* pixels, int width, int height,

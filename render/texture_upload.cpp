@@ -1,7 +1,79 @@
-// Texture parameters and uploads shared by the file and generated textures.
+// Texture parameters, uploads and their checks, shared by the file and
+// generated textures.
 #include "render/texture_upload.h"
 
+#include <cstdio>
+#include <string>
+
+#include "render/render_state.h"
+
+namespace {
+
+// The least every GL takes, for a context that answers nothing.
+constexpr int guaranteedTextureSide = 64;
+constexpr int guaranteedCubeFaceSide = 16;
+// glGetError without a context may answer an error for ever.
+constexpr int maxErrorsReported = 8;
+
+int textureLimit(GLenum name, int guaranteed) {
+    GLint side = 0;
+    glGetIntegerv(name, &side);
+    return side > 0 ? side : guaranteed;
+}
+
+std::string glErrorName(GLenum error) {
+    switch (error) {
+    case GL_INVALID_ENUM:
+        return "GL_INVALID_ENUM";
+    case GL_INVALID_VALUE:
+        return "GL_INVALID_VALUE";
+    case GL_INVALID_OPERATION:
+        return "GL_INVALID_OPERATION";
+    case GL_STACK_OVERFLOW:
+        return "GL_STACK_OVERFLOW";
+    case GL_STACK_UNDERFLOW:
+        return "GL_STACK_UNDERFLOW";
+    case GL_OUT_OF_MEMORY:
+        return "GL_OUT_OF_MEMORY";
+    default:
+        char number[16];
+        std::snprintf(number, sizeof number, "0x%04x", error);
+        return number;
+    }
+}
+
+// The errors recorded since the last look, by name, which clears them.
+std::string takeGlErrors() {
+    std::string errors;
+    for (int n = 0; n < maxErrorsReported; ++n) {
+        const GLenum error = glGetError();
+        if (error == GL_NO_ERROR)
+            break;
+        errors += (errors.empty() ? "" : ", ") + glErrorName(error);
+    }
+    return errors;
+}
+
+} // namespace
+
+void readTextureLimits() {
+    textureLimits.max2DSide = textureLimit(GL_MAX_TEXTURE_SIZE, guaranteedTextureSide);
+    textureLimits.maxCubeFaceSide =
+        textureLimit(GL_MAX_CUBE_MAP_TEXTURE_SIZE, guaranteedCubeFaceSide);
+}
+
+void reportGlErrors(const char* what) {
+    const std::string errors = takeGlErrors();
+    if (errors.empty())
+        return;
+    std::fprintf(stderr, "can't make %s: %s\n", what, errors.c_str());
+    std::fflush(stderr);
+}
+
+// An error left by whatever ran before is not this texture's: it is dropped
+// here, so that the line said once the texture is made names only its own.
 GLuint makeTexture(GLenum target, GLint minFilter, GLint magFilter, GLint wrap) {
+    takeGlErrors();
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(target, name);

@@ -1,6 +1,7 @@
 // Textures made from the image files in the working directory: the sky, the
 // environment cube map of six BMP faces and the sea-bottom cube map.
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "image/image.h"
@@ -55,12 +56,6 @@ GLenum faceTarget(int face) {
     return GL_TEXTURE_CUBE_MAP_POSITIVE_X + face;
 }
 
-int largestCubeFace() {
-    GLint side = 0;
-    glGetIntegerv(GL_MAX_CUBE_MAP_TEXTURE_SIZE, &side);
-    return side > 0 ? side : defaultFaceSize;
-}
-
 void uploadNeutralFace(GLenum target, int side) {
     std::vector<unsigned char> pixels(static_cast<std::size_t>(side) * side * rgbBytes);
     for (std::size_t i = 0; i < pixels.size(); ++i)
@@ -68,31 +63,60 @@ void uploadNeutralFace(GLenum target, int side) {
     uploadTightRows(target, GL_RGB, side, side, GL_RGB, pixels.data());
 }
 
+// The image scaled to shape; the copy is kept in scaled.
+DecodedImage scaledImage(const DecodedImage& image, FaceShape shape,
+                         std::vector<unsigned char>& scaled) {
+    scaled = scalePicture(image.pixels, image.width, image.height, image.components, shape.width,
+                          shape.height);
+    return DecodedImage{scaled.data(), shape.width, shape.height, image.components, nullptr};
+}
+
 // Every face must be side x side for the cube map to be complete. A picture
 // of another shape is scaled, not cropped, so all of it is still seen, and
-// says so once; the copy is kept in scaled. A picture that could not be read
-// comes back as it went, without pixels.
+// says so once. A picture that could not be read comes back as it went,
+// without pixels.
 DecodedImage fitFace(const DecodedImage& image, const char* fileName, int side, bool report,
                      std::vector<unsigned char>& scaled) {
     if (image.pixels == nullptr || (image.width == side && image.height == side))
         return image;
-    scaled = scalePicture(image.pixels, image.width, image.height, image.components, side, side);
     if (report) {
         std::fprintf(stderr,
                      "%s: %d x %d picture scaled to %d x %d, the size of its cube map's faces\n",
                      fileName, image.width, image.height, side, side);
         std::fflush(stderr);
     }
-    return DecodedImage{scaled.data(), side, side, image.components, nullptr};
+    return scaledImage(image, FaceShape{side, side}, scaled);
+}
+
+// The JPEG loader has brought the picture within maxSide by its own scales
+// where one does; one more than eight times larger is scaled here, whole, and
+// says so as the loader does.
+DecodedImage fitTexture(const DecodedImage& image, const char* fileName, int maxSide,
+                        std::vector<unsigned char>& scaled) {
+    if (image.pixels == nullptr)
+        return image;
+    const FaceShape shape = shapeWithin(shapeOf(image), maxSide);
+    if (shape.width == image.width && shape.height == image.height)
+        return image;
+    std::fprintf(stderr, "%s: %d x %d picture scaled to %d x %d, at most %d pixels a side\n",
+                 fileName, image.width, image.height, shape.width, shape.height, maxSide);
+    std::fflush(stderr);
+    return scaledImage(image, shape, scaled);
 }
 
 } // namespace
 
+// A picture larger than the GL takes would be refused, and the sky show
+// white: it goes up smaller.
 unsigned int loadTexture2D(const char* fileName) {
-    const DecodedImage image = decodeJpegFile(fileName);
+    const int maxSide = textureLimits.max2DSide;
+    std::vector<unsigned char> scaled;
+    const DecodedImage image =
+        fitTexture(decodeJpegFile(fileName, maxSide), fileName, maxSide, scaled);
     glEnable(GL_TEXTURE_2D);
     GLuint name = makeTexture(GL_TEXTURE_2D, GL_LINEAR, GL_LINEAR, GL_REPEAT);
     uploadImage(GL_TEXTURE_2D, image);
+    reportGlErrors(("the texture of " + std::string(fileName)).c_str());
     return name;
 }
 
@@ -106,7 +130,7 @@ unsigned int loadEnvironmentCubeMap() {
         faces[face] = decodeDibFile(environmentFaceFiles[face]);
         shapes[face] = shapeOf(faces[face]);
     }
-    const int side = commonCubeFaceSize(shapes, cubeFaceCount, largestCubeFace());
+    const int side = commonCubeFaceSize(shapes, cubeFaceCount, textureLimits.maxCubeFaceSide);
     std::vector<unsigned char> scaled[cubeFaceCount];
     const unsigned char* fitted[cubeFaceCount];
     for (int face = 0; face < cubeFaceCount; ++face) {
@@ -125,6 +149,7 @@ unsigned int loadEnvironmentCubeMap() {
             uploadTightRows(faceTarget(face), GL_RGB, side, side, GL_RGB, standIn.data());
     }
     endCubeMap();
+    reportGlErrors("the environment cube map");
     return name;
 }
 
@@ -134,10 +159,10 @@ unsigned int loadBottomCubeMap() {
     GLuint name = beginCubeMap();
     int side = 0;
     for (int face = 0; face < cubeFaceCount; ++face) {
-        DecodedImage image = decodeJpegFile(bottomImageFile);
+        DecodedImage image = decodeJpegFile(bottomImageFile, textureLimits.maxCubeFaceSide);
         if (face == 0) {
             FaceShape shape = shapeOf(image);
-            side = commonCubeFaceSize(&shape, 1, largestCubeFace());
+            side = commonCubeFaceSize(&shape, 1, textureLimits.maxCubeFaceSide);
         }
         std::vector<unsigned char> scaled;
         image = fitFace(image, bottomImageFile, side, face == 0, scaled);
@@ -147,5 +172,6 @@ unsigned int loadBottomCubeMap() {
             uploadImage(faceTarget(face), image);
     }
     endCubeMap();
+    reportGlErrors(("the cube map of " + std::string(bottomImageFile)).c_str());
     return name;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
+#include "render/render_state.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
     glutInit(&argc, argv);
     openWindow("gl_tests", windowWidth, windowHeight);
+    readTextureLimits();
     return RUN_ALL_TESTS();
 }

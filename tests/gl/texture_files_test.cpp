@@ -92,6 +92,7 @@ class TextureFiles : public ::testing::Test {
             ASSERT_TRUE(writeBmpFile(environmentFaceFiles[face], facePicture(face, faceSize)));
     }
     void TearDown() override {
+        textureLimits = previousLimits;
         fs::current_path(previous);
         fs::remove_all(directory);
         glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
@@ -117,6 +118,7 @@ class TextureFiles : public ::testing::Test {
         expectFace(face, picture);
     }
 
+    const TextureLimits previousLimits = textureLimits;
     fs::path previous;
     fs::path directory;
     GLuint name = 0;
@@ -282,6 +284,54 @@ TEST_F(TextureFiles, LargeJpegBecomesTheSkyAtHalfSize) {
     glDeleteTextures(1, &skyTexture);
     skyTexture = 0;
     glDisable(GL_TEXTURE_2D);
+}
+
+// A GL whose textures stop at 2048 (or 256): a sky within the limit goes up
+// whole, one past it at the JPEG scale that fits, one past every scale is
+// scaled further. Each its own file: a file's line is said once in a row.
+// An error left by an earlier call is not blamed on the sky.
+TEST_F(TextureFiles, SkyWithinTheGlsLimitAtItsEdge) {
+    const unsigned char warm[3] = {230, 130, 40};
+    const struct {
+        int width, height, limit, texelsWide, texelsHigh;
+        const char* said;
+    } cases[] = {
+        {2047, 8, 2048, 2047, 8, ""},
+        {8, 2048, 2048, 8, 2048, ""},
+        {2049, 8, 2048, 1025, 4,
+         "2049x8.jpg: 2049 x 8 picture scaled to 1025 x 4 (1/2), at most 2048 pixels a side\n"},
+        {4000, 100, 256, 256, 7,
+         "4000x100.jpg: 4000 x 100 picture scaled to 500 x 13 (1/8), at most 4096 pixels a side\n"
+         "4000x100.jpg: 500 x 13 picture scaled to 256 x 7, at most 256 pixels a side\n"},
+        {8000, 8, 64, 64, 1, // a side that would round to no texel keeps one
+         "8000x8.jpg: 8000 x 8 picture scaled to 1000 x 1 (1/8), at most 4096 pixels a side\n"
+         "8000x8.jpg: 1000 x 1 picture scaled to 64 x 1, at most 64 pixels a side\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = std::to_string(c.width) + "x" + std::to_string(c.height) + ".jpg";
+        Picture picture = blankPicture(c.width, c.height);
+        for (std::size_t i = 0; i < picture.samples.size(); ++i)
+            picture.samples[i] = warm[i % 3];
+        ASSERT_TRUE(writeJpegFile(file.c_str(), picture, 90));
+        textureLimits.max2DSide = c.limit;
+        glEnable(GL_NONE);
+        ::testing::internal::CaptureStderr();
+        name = loadTexture2D(file.c_str());
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.said);
+        EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH), c.texelsWide) << file;
+        EXPECT_EQ(levelParameter(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT), c.texelsHigh) << file;
+        const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D);
+        // The picture, not a refused white: a flat colour, off by JPEG's rounding only.
+        for (std::size_t i = 0; i < texels.size(); i += 997)
+            ASSERT_NEAR(texels[i], warm[i % 3], 2) << file << " byte " << i;
+        glDeleteTextures(1, &name);
+    }
+    // The cube maps' faces are brought within their own limit.
+    textureLimits.maxCubeFaceSide = faceSize - 2;
+    EXPECT_NE(loadEnvironment().find("ixpos.bmp: 6 x 6 picture scaled to 4 x 4"),
+              std::string::npos);
+    for (int face = 0; face < cubeFaceCount; ++face)
+        EXPECT_EQ(levelParameter(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face, 0, GL_TEXTURE_WIDTH), 4);
 }
 
 } // namespace
