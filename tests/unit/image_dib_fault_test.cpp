@@ -178,16 +178,20 @@ TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
         expectRefused(name, buildDibFile(withSize(size.first, size.second)), conversionError);
     }
     // Nor can a tiny run-length file ask for a picture wider or taller than
-    // the loader makes; one at the limit is whole.
+    // the loader makes; one at the limit or one below is whole.
     for (int32_t side : {60000, imageMaxSide + 1}) {
         expectRefused("rlewide" + std::to_string(side),
                       buildDibFile(runLengths(side, 2, 1, {0, 1})), conversionError);
         expectRefused("rletall" + std::to_string(side),
                       buildDibFile(runLengths(2, side, 1, {0, 1})), conversionError);
     }
-    CapturedLoad limit = decodeDibCapturing(buildDibFile(runLengths(imageMaxSide, 2, 1, {0, 1})));
-    EXPECT_NE(limit.image, nullptr);
-    releaseImage(limit.image);
+    for (int32_t side : {imageMaxSide - 1, imageMaxSide})
+        for (const Bytes& file : {buildDibFile(runLengths(side, 2, 1, {0, 1})),
+                                  buildDibFile(runLengths(2, side, 1, {0, 1}))}) {
+            CapturedLoad limit = decodeDibCapturing(file);
+            EXPECT_NE(limit.image, nullptr) << side;
+            releaseImage(limit.image);
+        }
 }
 
 TEST_F(DibFaultTest, UnconvertibleDepthsAndCompressionsAreRefused) {
