@@ -197,7 +197,7 @@ TEST_F(ShaderProgramsTest, ModelViewProjAndEyeFollowTheWaterViewOfEachFrame) {
         std::vector<float> expected = waterModelViewProjection(view);
         std::vector<float> actual = uniformValues(program, "ModelViewProj", 16);
         for (int i = 0; i < 16; ++i)
-            EXPECT_NEAR(actual[i], expected[i], 1e-3f * (1.0f + std::fabs(expected[i])))
+            EXPECT_NEAR(actual[i], expected[i], 1e-6f * (1.0f + std::fabs(expected[i])))
                 << "heading " << turn << " element " << i;
     }
 }
