@@ -153,6 +153,7 @@ TEST_F(DibFaultTest, RunLengthDataCutShortIsRefused) {
         {"oddbyte", 1, {4, 0, 0, 0, 4, 0, 0, 0, 4, 0, 0}, false},
         {"lastrowreached", 1, {4, 0, 0, 0, 4, 0, 0, 0, 4, 0}, true},
         {"endofbitmap", 1, {4, 0, 0, 1}, true},
+        {"literalendsthedata", 1, {4, 0, 0, 0, 4, 0, 0, 0, 0, 4, 0, 0, 0, 0}, true},
     };
     for (const Stream& stream : streams) {
         Bytes file = buildDibFile(runLengths(4, 3, stream.compression, stream.bits));
@@ -165,6 +166,18 @@ TEST_F(DibFaultTest, RunLengthDataCutShortIsRefused) {
         EXPECT_NE(load.image, nullptr) << stream.name;
         releaseImage(load.image);
     }
+}
+
+// A run that starts past the row's end, moved there by a delta, writes
+// nothing: not into the next row, and only the runs inside show grey.
+TEST_F(DibFaultTest, RunsPastTheRowEndWriteNothing) {
+    CapturedLoad load =
+        decodeDibCapturing(buildDibFile(runLengths(4, 2, 1, {0, 2, 5, 0, 2, 0, 0, 0, 1, 0, 0, 1})));
+    ASSERT_NE(load.image, nullptr) << load.errors;
+    const std::vector<uint32_t> pixels = imageColours(load.image);
+    const std::vector<uint32_t> expected = {0, 0, 0, 0, 0x808080, 0, 0, 0};
+    EXPECT_EQ(pixels, expected);
+    releaseImage(load.image);
 }
 
 TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
