@@ -88,14 +88,16 @@ make_run_dir() {
 }
 
 # Runs the command given until it succeeds, at most $1 seconds; fails the
-# test with the text $2 if it never does.
+# test with the text $2 if it never does, and with what the command's last
+# try saw if it said so in SEEN.
 await() {
     local seconds=$1 what=$2 n=0
     shift 2
+    SEEN=
     until "$@"; do
         sleep 0.2
         n=$((n + 1))
-        [ $n -lt $((seconds * 5)) ] || fail "$what after $seconds s"
+        [ $n -lt $((seconds * 5)) ] || fail "$what after $seconds s${SEEN:+ (last seen: $SEEN)}"
     done
 }
 

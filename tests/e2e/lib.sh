@@ -26,3 +26,13 @@ start_window_manager() {
 window_manager_running() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"
 }
+
+# The screen, screenshot into $2, differs from the picture $1 in the region
+# $3 (the whole screen if not given) by more than 0.002 root-mean-square: the
+# sea has moved. The difference is left in CHANGE.
+changed_from() {
+    screenshot "$2"
+    CHANGE=$(picture_difference "$1" "$2" "${3:-}")
+    SEEN="a difference of $CHANGE"
+    awk -v d="$CHANGE" 'BEGIN { exit !(d > 0.002) }'
+}

@@ -55,23 +55,48 @@ cases=(
 # reflection, where the sky's own flat stretches are a deep blue), then its
 # mean colour.
 water_measures() {
-    local water=("$CONVERT" "$1" -crop "$WATER" +repage)
-    "${water[@]}" -separate -evaluate-sequence max -threshold 16% -format "%[fx:1-mean] " info:
-    "${water[@]}" -separate -evaluate-sequence min -threshold 92% -format "%[fx:mean] " info:
-    "${water[@]}" \( -clone 0 -statistic StandardDeviation 5x5 -separate \
-        -evaluate-sequence max -threshold 0 -negate \) \( -clone 0 -fx "b - r < 0.25" \) \
-        -delete 0 -compose multiply -composite -format "%[fx:mean] " info:
-    region_mean "$1" "$WATER"
+    local water=$WORK/water.miff
+    "$CONVERT" "$1" -crop "$WATER" +repage "$water"
+    "$CONVERT" "$water" -separate -evaluate-sequence max -threshold 16% -format "%[fx:1-mean] " info:
+    "$CONVERT" "$water" -separate -evaluate-sequence min -threshold 92% -format "%[fx:mean] " info:
+    # Flat, times b - r < 0.25: the blue channel less the red (MinusSrc takes
+    # the second from the first) at most 25%.
+    "$CONVERT" "$water" \( -clone 0 -statistic StandardDeviation 5x5 -separate \
+        -evaluate-sequence max -threshold 0 -negate \) \
+        \( -clone 0 -channel B -separate +channel \) \( -clone 0 -channel R -separate +channel \) \
+        -delete 0 \( -clone 1,2 -compose MinusSrc -composite -threshold 25% -negate \) -delete 1,2 \
+        -compose multiply -composite -format "%[fx:mean] " info:
+    region_mean "$water" 1280x400+0+0
 }
 
-# The viewer in the prepared run folder: screenshots $1-shaded.xwd and, after
-# space, $1-unshaded.xwd, its peak memory in PEAK_KB, status 0 on Escape.
+# The red of the water near the eye (0..255).
+near_red() {
+    local r g b
+    read -r r g b <<< "$(region_mean "$1" 1280x200+0+824)"
+    echo "$r"
+}
+
+# The screen, screenshot into $2, shows the water near the eye unshaded: at
+# least 30 levels redder than the shaded picture $1. The mirrored sky is
+# much lighter than the shaded sea (some 60 levels of red), good files or bad.
+unshaded_from() {
+    local shaded now
+    screenshot "$2"
+    shaded=$(near_red "$1")
+    now=$(near_red "$2")
+    SEEN="red $now, shaded $shaded"
+    [ "$now" -ge $((shaded + 30)) ]
+}
+
+# The viewer in the prepared run folder: screenshots $1-shaded.xwd and, once
+# space has switched the shading off, $1-unshaded.xwd, its peak memory in
+# PEAK_KB, status 0 on Escape.
 run_and_look() {
     start_ocean
     screenshot "$WORK/$1-shaded.xwd"
     press space
-    sleep 1
-    screenshot "$WORK/$1-unshaded.xwd"
+    await 10 "$1: space does not switch the shading off" \
+        unshaded_from "$WORK/$1-shaded.xwd" "$WORK/$1-unshaded.xwd"
     PEAK_KB=$(awk '/^VmHWM/ { print $2 }' "/proc/$OCEAN_PID/status")
     ocean_running || fail "$1: the viewer ended on its own"
     stop_ocean

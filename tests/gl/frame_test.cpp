@@ -1,9 +1,9 @@
 #include <GL/glut.h>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -114,21 +114,6 @@ TEST_F(FrameTest, FramesLeaveNoError) {
     }
 }
 
-// The overlay comes after the water: its tiles line shows this frame's count,
-// not the last one's.
-TEST_F(FrameTest, OverlayReadsTheTilesOfTheFrame) {
-    viewer.shadersEnabled = toggleOff;
-    displayFrame();
-    const int before = tilesDrawn;
-    viewer.heading = 180.0f;
-    viewer.statsVisible = toggleOn;
-    displayFrame();
-    ASSERT_NE(tilesDrawn, before);
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "%i        tiles", tilesDrawn);
-    EXPECT_STREQ(statsText, expected);
-}
-
 using Pixel = std::pair<int, int>; // x, y from the lower-left corner
 
 // The white and the black pixels of the width x height block at the
@@ -138,9 +123,12 @@ struct TextPixels {
     int stray = 0;
 };
 
-TextPixels readTextPixels(int width, int height) {
+// The block of the lower-left corner the overlay's lines lie in.
+constexpr int overlayCorner = 260;
+
+TextPixels readTextPixels(int width, int height, GLenum buffer = GL_BACK) {
     std::vector<unsigned char> rgb(width * height * 3);
-    glReadBuffer(GL_BACK);
+    glReadBuffer(buffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 1); // rows of any width, tightly packed
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -220,6 +208,62 @@ TEST_F(FrameTest, TextIsWhiteOnItsShadowInLinesEighteenApart) {
     addMoved(digits, one.white, 15 - 100, 75 - 300);
     addMoved(digits, one.white, 15 - 100, 55 - 300);
     EXPECT_EQ(readTextPixels(30, 100).white, digits);
+}
+
+// The lines given, {baseline, text}, drawn white by the font alone from 15
+// pixels off the left edge on a cleared picture, as the overlay should show
+// them: the white pixels of the lower-left corner.
+std::set<Pixel> fontPixels(const std::vector<std::pair<int, std::string>>& lines) {
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_CUBE_MAP);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, windowWidth, 0, windowHeight, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glColor3ub(255, 255, 255);
+    for (const auto& [baseline, text] : lines) {
+        glRasterPos2i(15, baseline);
+        for (char c : text)
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, c);
+    }
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+    return readTextPixels(overlayCorner, overlayCorner).white;
+}
+
+// The overlay comes after the water and shows this frame's figures: on the
+// first frame that shows it the frames line publishes 1, and the tiles line
+// shows the tiles of the frame it lies on, not of the one before. What is
+// drawn is what the font draws for those texts, pixel for pixel; nothing
+// drawn, another number or the last frame's count differ.
+TEST_F(FrameTest, OverlayShowsTheFiguresOfItsFrame) {
+    viewer.shadersEnabled = toggleOff;
+    displayFrame();
+    const int before = tilesDrawn;
+    viewer.heading = 180.0f;
+    displayFrame();
+    const TextPixels bare = readTextPixels(overlayCorner, overlayCorner);
+    ASSERT_TRUE(bare.white.empty()) << "the water alone shows white in the corner";
+    frameCounter = FrameCounter{};
+    viewer.statsVisible = toggleOn;
+    displayFrame();
+    ASSERT_NE(tilesDrawn, before);
+    const std::set<Pixel> shown = readTextPixels(overlayCorner, overlayCorner).white;
+    const std::string blanks(8, ' ');
+    EXPECT_EQ(shown, fontPixels({{75, "1" + blanks + "fps"},
+                                 {55, std::to_string(tilesDrawn) + blanks + "tiles"}}));
+    EXPECT_NE(shown, fontPixels({{75, "1" + blanks + "fps"},
+                                 {55, std::to_string(before) + blanks + "tiles"}}))
+        << "the two counts should look different";
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 // the table's values, the current matrices and the textures.
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "tests/gl/shader_test_support.h"
 
@@ -11,9 +13,18 @@ namespace {
 
 using namespace shader_test;
 
-const char* const uniformNames[] = {"fresnelBias",   "fresnelScale", "fresnelPower",
-                                    "etaRatio",      "eyePositionW", "lightPosition",
-                                    "ModelViewProj", "modelToWorld"};
+// The table of the water's parameters: each name and the type the linked
+// program must report for it.
+const struct {
+    const char* name;
+    GLenum type;
+} parameterTable[] = {{"fresnelBias", GL_FLOAT},           {"fresnelScale", GL_FLOAT},
+                      {"fresnelPower", GL_FLOAT},          {"etaRatio", GL_FLOAT},
+                      {"eyePositionW", GL_FLOAT_VEC3},     {"lightPosition", GL_FLOAT_VEC3},
+                      {"ModelViewProj", GL_FLOAT_MAT4},    {"modelToWorld", GL_FLOAT_MAT4},
+                      {"normalMap", GL_SAMPLER_2D},        {"normalizeCube", GL_SAMPLER_CUBE},
+                      {"normalizeCube2", GL_SAMPLER_CUBE}, {"environmentMap", GL_SAMPLER_CUBE},
+                      {"bottomMap", GL_SAMPLER_CUBE}};
 const char* const samplerNames[] = {"normalMap", "normalizeCube", "normalizeCube2",
                                     "environmentMap", "bottomMap"};
 
@@ -27,15 +38,29 @@ class ShaderProgramsTest : public ::testing::Test {
     void TearDown() override { startWaterProgramsAfresh(); }
 };
 
-// The uniforms must survive the linker: one it drops would never get its
-// value.
-TEST_F(ShaderProgramsTest, EveryNameOfTheTableIsInItsProgram) {
+// Every parameter of the table is an active uniform of the linked program,
+// one of the type the table gives, as the GL reports them: one the linker
+// drops would never get its value, one of another type would get it wrong.
+TEST_F(ShaderProgramsTest, EveryParameterOfTheTableIsActiveWithItsType) {
     GLuint program = waterProgram();
     ASSERT_NE(program, 0u);
-    for (const char* name : uniformNames)
-        EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
-    for (const char* name : samplerNames)
-        EXPECT_GE(glGetUniformLocation(program, name), 0) << name << " is optimised away";
+    GLint count = 0;
+    glGetProgramiv(program, GL_ACTIVE_UNIFORMS, &count);
+    std::map<std::string, std::pair<GLenum, GLint>> active; // name: type, size
+    for (GLint i = 0; i < count; ++i) {
+        char name[64] = "";
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(program, static_cast<GLuint>(i), sizeof name, nullptr, &size, &type,
+                           name);
+        active[name] = {type, size};
+    }
+    for (const auto& parameter : parameterTable) {
+        auto found = active.find(parameter.name);
+        ASSERT_NE(found, active.end()) << parameter.name << " is not an active uniform";
+        EXPECT_EQ(found->second.first, parameter.type) << parameter.name;
+        EXPECT_EQ(found->second.second, 1) << parameter.name;
+    }
 }
 
 TEST_F(ShaderProgramsTest, BindHandsOverTheTableValues) {
@@ -50,14 +75,12 @@ TEST_F(ShaderProgramsTest, BindHandsOverTheTableValues) {
     bindShaderPrograms();
     GLuint program = currentProgram();
     ASSERT_NE(program, 0u);
-    EXPECT_EQ(uniformValues(program, "fresnelBias", 1)[0], fresnelBias);
-    EXPECT_EQ(uniformValues(program, "fresnelScale", 1)[0], fresnelScale);
-    EXPECT_EQ(uniformValues(program, "fresnelPower", 1)[0], fresnelPower);
-    EXPECT_EQ(uniformValues(program, "etaRatio", 1)[0], etaRatio);
-    EXPECT_EQ(uniformValues(program, "eyePositionW", 3),
-              std::vector<float>(shaderEyePosition, shaderEyePosition + 3));
-    EXPECT_EQ(uniformValues(program, "lightPosition", 3),
-              std::vector<float>(shaderLightPosition, shaderLightPosition + 3));
+    EXPECT_EQ(uniformValues(program, "fresnelBias", 1)[0], 0.6f);
+    EXPECT_EQ(uniformValues(program, "fresnelScale", 1)[0], 0.5f);
+    EXPECT_EQ(uniformValues(program, "fresnelPower", 1)[0], 0.7f);
+    EXPECT_EQ(uniformValues(program, "etaRatio", 1)[0], 0.750243783f);
+    EXPECT_EQ(uniformValues(program, "eyePositionW", 3), std::vector<float>({321.5f, 130, -135}));
+    EXPECT_EQ(uniformValues(program, "lightPosition", 3), std::vector<float>({-600, 600, 194}));
 
     // Row-major in, so the column-major read-back is the transpose.
     std::vector<float> modelToWorld = uniformValues(program, "modelToWorld", 16);
@@ -174,7 +197,7 @@ TEST_F(ShaderProgramsTest, ModelViewProjAndEyeFollowTheWaterViewOfEachFrame) {
         std::vector<float> expected = waterModelViewProjection(view);
         std::vector<float> actual = uniformValues(program, "ModelViewProj", 16);
         for (int i = 0; i < 16; ++i)
-            EXPECT_NEAR(actual[i], expected[i], 1e-3f * (1.0f + std::fabs(expected[i])))
+            EXPECT_NEAR(actual[i], expected[i], 1e-6f * (1.0f + std::fabs(expected[i])))
                 << "heading " << turn << " element " << i;
     }
 }

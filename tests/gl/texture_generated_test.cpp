@@ -39,6 +39,22 @@ void expectTexel(const std::vector<unsigned char>& texels, int width, int row, i
     EXPECT_EQ(p[2], b) << "row " << row << " column " << column;
 }
 
+struct Direction {
+    double v[3];
+};
+
+// The unit direction the GL's cube-map lookup sends to face (+X, -X, +Y,
+// -Y, +Z, -Z) at the face coordinates s and t, each -1..1: the lookup
+// divides the other two components by the largest, the major axis, as
+// s = sc / |ma| and t = tc / |ma| with these sc, tc per face.
+Direction texelDirection(int face, double s, double t) {
+    const double directions[6][3] = {{1, -t, -s}, {-1, -t, s}, {s, 1, t},
+                                     {s, -1, -t}, {s, -t, 1},  {-s, -t, -1}};
+    const double* d = directions[face];
+    const double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    return {{d[0] / length, d[1] / length, d[2] / length}};
+}
+
 TEST(GeneratedTextures, NormalizeCubeMapReadsBack) {
     const GLuint name = createNormalizeCubeMap();
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_CUBE_MAP));
@@ -49,14 +65,33 @@ TEST(GeneratedTextures, NormalizeCubeMapReadsBack) {
     EXPECT_EQ(parameterOf(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T, GL_TEXTURE_WRAP_R})
         EXPECT_EQ(parameterOf(GL_TEXTURE_CUBE_MAP, wrap), GL_CLAMP_TO_EDGE);
-    // Each face as the encoding makes it (its texels are checked there):
-    // uploaded whole, in the order of the library's face targets.
-    for (int face = 0; face < cubeFaceCount; ++face) {
+    // Every texel of the six 32 x 32 faces holds the unit direction through
+    // its centre, as the GL's cube-map lookup picks the face and the texel:
+    // each component v as the byte v x 127 + 127 cut to a whole number. The
+    // code works in single precision, so at a cut within 1e-4 of a whole
+    // number either neighbour may come out.
+    for (int face = 0; face < 6; ++face) {
         const GLenum target = GL_TEXTURE_CUBE_MAP_POSITIVE_X + face;
-        ASSERT_EQ(widthOf(target), normalizeCubeSize);
-        std::vector<unsigned char> made(normalizeCubeSize * normalizeCubeSize * 3);
-        fillNormalizeCubeFace(face, normalizeCubeSize, made.data());
-        EXPECT_TRUE(readTexels(target, normalizeCubeSize, normalizeCubeSize) == made) << face;
+        ASSERT_EQ(widthOf(target), 32);
+        GLint height = 0, format = 0;
+        glGetTexLevelParameteriv(target, 0, GL_TEXTURE_HEIGHT, &height);
+        glGetTexLevelParameteriv(target, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
+        EXPECT_EQ(height, 32);
+        EXPECT_EQ(format, GL_RGB8);
+        const std::vector<unsigned char> texels = readTexels(target, 32, 32);
+        int wrong = 0;
+        for (int row = 0; row < 32; ++row)
+            for (int column = 0; column < 32; ++column) {
+                const Direction d =
+                    texelDirection(face, (column + 0.5) / 16.0 - 1.0, (row + 0.5) / 16.0 - 1.0);
+                for (int c = 0; c < 3; ++c) {
+                    const double byte = d.v[c] * 127.0 + 127.0;
+                    const int got = texels[(row * 32 + column) * 3 + c];
+                    wrong += got != static_cast<int>(byte - 1e-4) &&
+                             got != static_cast<int>(byte + 1e-4);
+                }
+            }
+        EXPECT_EQ(wrong, 0) << "face " << face;
     }
 }
 
@@ -89,8 +124,10 @@ TEST(GeneratedTextures, NormalizeCubeMapLookupGivesTheDirection) {
         glReadBuffer(GL_BACK);
         glReadPixels(640, 512, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
         const float length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+        // The texels are cut to whole bytes, up to one low, and the blend of
+        // four of them is rounded, half a byte either way.
         for (int c = 0; c < 3; ++c)
-            EXPECT_NEAR(pixel[c], d[c] / length * 127.0f + 127.0f, 4.0f);
+            EXPECT_NEAR(pixel[c] + 0.5f, d[c] / length * 127.0f + 127.0f, 1.0f);
     }
     glDisable(GL_TEXTURE_CUBE_MAP);
     glEnable(GL_DEPTH_TEST);
@@ -104,11 +141,11 @@ TEST(GeneratedTextures, NormalMapFollowsTheSurface) {
     normalMapTexture = createNormalMapTexture();
     ASSERT_NE(normalMapPixels, nullptr);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(widthOf(GL_TEXTURE_2D), gridSize);
+    EXPECT_EQ(widthOf(GL_TEXTURE_2D), 64);
     EXPECT_EQ(parameterOf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER), GL_LINEAR);
     EXPECT_EQ(parameterOf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     // Until the first tick the sea is flat.
-    expectTexel(readTexels(GL_TEXTURE_2D, gridSize, gridSize), gridSize, 10, 20, 127, 127, 177);
+    expectTexel(readTexels(GL_TEXTURE_2D, 64, 64), 64, 10, 20, 127, 127, 177);
 
     for (int i = 0; i < gridSize; ++i)
         for (int j = 0; j < gridSize; ++j)
@@ -126,11 +163,11 @@ TEST(GeneratedTextures, NormalMapFollowsTheSurface) {
     EXPECT_EQ(static_cast<GLuint>(bound), normalMapTexture);
     EXPECT_EQ(parameterOf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S), GL_REPEAT);
     EXPECT_EQ(parameterOf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T), GL_REPEAT);
-    const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D, gridSize, gridSize);
-    expectTexel(texels, gridSize, 0, 0, 127, 127, 177);
-    expectTexel(texels, gridSize, 2, 9, 177, 127, 127);
-    expectTexel(texels, gridSize, 63, 0, 127, 76, 127);
-    expectTexel(texels, gridSize, 9, 2, 127, 127, 177);
+    const std::vector<unsigned char> texels = readTexels(GL_TEXTURE_2D, 64, 64);
+    expectTexel(texels, 64, 0, 0, 127, 127, 177);
+    expectTexel(texels, 64, 2, 9, 177, 127, 127);
+    expectTexel(texels, 64, 63, 0, 127, 76, 127);
+    expectTexel(texels, 64, 9, 2, 127, 127, 177);
 }
 
 } // namespace

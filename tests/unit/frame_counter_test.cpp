@@ -2,6 +2,7 @@
 #include <cmath>
 #include <ctime>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "app/app_state.h"
 
@@ -67,6 +68,24 @@ TEST(Clock, ReadsTheMonotonicClockToTheMillisecond) {
     EXPECT_LE(reading, after);
     double milliseconds = (reading - static_cast<long long>(reading)) * 1000.0;
     EXPECT_NEAR(milliseconds, std::round(milliseconds), 1e-3);
+    // One second a second: a quarter of a second later it has moved on by
+    // the monotonic clock's quarter, less at most the millisecond each
+    // reading cuts off.
+    usleep(250000);
+    const double laterBefore = monotonic();
+    const double later = clockSeconds();
+    const double laterAfter = monotonic();
+    EXPECT_GE(later - reading, laterBefore - after - 0.001);
+    EXPECT_LE(later - reading, laterAfter - before + 0.001);
+}
+
+// The fixed sea's clock runs backwards from its wave time, one second a
+// second; a millisecond is off by no more than the rounding of a time near
+// 7.25 (an ulp of it, 8.9e-16, twice).
+TEST(Clock, FixedSeaTimeFallsOneSecondASecond) {
+    EXPECT_EQ(fixedSeaWaveTimeAfter(0.0), fixedSeaWaveTime);
+    EXPECT_EQ(fixedSeaWaveTimeAfter(2.5) - fixedSeaWaveTime, -2.5);
+    EXPECT_NEAR(fixedSeaWaveTimeAfter(0.001) - fixedSeaWaveTime, -0.001, 2e-15);
 }
 
 } // namespace

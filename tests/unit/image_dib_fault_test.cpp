@@ -153,6 +153,7 @@ TEST_F(DibFaultTest, RunLengthDataCutShortIsRefused) {
         {"oddbyte", 1, {4, 0, 0, 0, 4, 0, 0, 0, 4, 0, 0}, false},
         {"lastrowreached", 1, {4, 0, 0, 0, 4, 0, 0, 0, 4, 0}, true},
         {"endofbitmap", 1, {4, 0, 0, 1}, true},
+        {"literalendsthedata", 1, {4, 0, 0, 0, 4, 0, 0, 0, 0, 4, 0, 0, 0, 0}, true},
     };
     for (const Stream& stream : streams) {
         Bytes file = buildDibFile(runLengths(4, 3, stream.compression, stream.bits));
@@ -167,6 +168,18 @@ TEST_F(DibFaultTest, RunLengthDataCutShortIsRefused) {
     }
 }
 
+// A run that starts past the row's end, moved there by a delta, writes
+// nothing: not into the next row, and only the runs inside show grey.
+TEST_F(DibFaultTest, RunsPastTheRowEndWriteNothing) {
+    CapturedLoad load =
+        decodeDibCapturing(buildDibFile(runLengths(4, 2, 1, {0, 2, 5, 0, 2, 0, 0, 0, 1, 0, 0, 1})));
+    ASSERT_NE(load.image, nullptr) << load.errors;
+    const std::vector<uint32_t> pixels = imageColours(load.image);
+    const std::vector<uint32_t> expected = {0, 0, 0, 0, 0x808080, 0, 0, 0};
+    EXPECT_EQ(pixels, expected);
+    releaseImage(load.image);
+}
+
 TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
     const std::pair<int32_t, int32_t> sizes[] = {{0, 2},          {3, 0},
                                                  {-3, 2},         {100000, 100000},
@@ -178,16 +191,20 @@ TEST_F(DibFaultTest, ZeroAbsurdAndOverflowingSizesAreRefused) {
         expectRefused(name, buildDibFile(withSize(size.first, size.second)), conversionError);
     }
     // Nor can a tiny run-length file ask for a picture wider or taller than
-    // the loader makes; one at the limit is whole.
+    // the loader makes; one at the limit or one below is whole.
     for (int32_t side : {60000, imageMaxSide + 1}) {
         expectRefused("rlewide" + std::to_string(side),
                       buildDibFile(runLengths(side, 2, 1, {0, 1})), conversionError);
         expectRefused("rletall" + std::to_string(side),
                       buildDibFile(runLengths(2, side, 1, {0, 1})), conversionError);
     }
-    CapturedLoad limit = decodeDibCapturing(buildDibFile(runLengths(imageMaxSide, 2, 1, {0, 1})));
-    EXPECT_NE(limit.image, nullptr);
-    releaseImage(limit.image);
+    for (int32_t side : {imageMaxSide - 1, imageMaxSide})
+        for (const Bytes& file : {buildDibFile(runLengths(side, 2, 1, {0, 1})),
+                                  buildDibFile(runLengths(2, side, 1, {0, 1}))}) {
+            CapturedLoad limit = decodeDibCapturing(file);
+            EXPECT_NE(limit.image, nullptr) << side;
+            releaseImage(limit.image);
+        }
 }
 
 TEST_F(DibFaultTest, UnconvertibleDepthsAndCompressionsAreRefused) {

@@ -228,4 +228,59 @@ TEST_F(JpegLoadTest, LargePicturesComeScaledOrAreRefusedFromTheirHeader) {
     }
 }
 
+// A grey progressive picture of width x height whose every coefficient is
+// 0, with a scan of the DC values and acScans scans of the rest, each code
+// a single 0 bit: one bit a block a scan. Both tables hold one code, the DC
+// one for a difference of 0, the AC one for the end of the block.
+Bytes progressiveGrey(int width, int height, int acScans) {
+    const size_t blockBytes = (size_t((width + 7) / 8) * ((height + 7) / 8) + 7) / 8;
+    auto high = [](int v) { return static_cast<unsigned char>(v >> 8); };
+    auto low = [](int v) { return static_cast<unsigned char>(v & 0xFF); };
+    Bytes file = {0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x43, 0x00};
+    file.insert(file.end(), 64, 1);
+    file.insert(file.end(), {0xFF, 0xC2, 0x00, 0x0B, 0x08, high(height), low(height), high(width),
+                             low(width), 0x01, 0x01, 0x11, 0x00});
+    for (unsigned char table : {0x00, 0x10}) {
+        file.insert(file.end(), {0xFF, 0xC4, 0x00, 0x14, table, 0x01});
+        file.insert(file.end(), 16, 0);
+    }
+    for (int scan = 0; scan <= acScans; ++scan) {
+        const unsigned char first = scan == 0 ? 0 : 1, last = scan == 0 ? 0 : 63;
+        file.insert(file.end(), {0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, first, last, 0x00});
+        file.insert(file.end(), blockBytes, 0);
+    }
+    file.insert(file.end(), {0xFF, 0xD9});
+    return file;
+}
+
+// A picture of up to 100 scans is decoded; past that the decoding stops
+// with one line. Past 128 MB of coefficients (two bytes for each of 8192 x
+// 8192 grey samples) a picture of several scans is refused from its header.
+TEST_F(JpegLoadTest, ScansAndTheirCoefficientsHaveLimits) {
+    for (int scans : {99, 100, 101}) {
+        const std::string path = writeImageTempFile("scans" + std::to_string(scans) + ".jpg",
+                                                    progressiveGrey(8, 8, scans - 1));
+        testing::internal::CaptureStderr();
+        unsigned char* image = loadJpegImage(path.c_str());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  scans > 100 ? path + ": picture of more than 100 scans\n" : "");
+        EXPECT_EQ(image != nullptr, scans <= 100) << scans;
+        std::free(image);
+    }
+    for (int height : {8192, 8193}) {
+        const std::string path = writeImageTempFile(
+            "coefficients" + std::to_string(height) + ".jpg", progressiveGrey(8192, height, 0));
+        testing::internal::CaptureStderr();
+        unsigned char* image = loadJpegImage(path.c_str());
+        const std::string refusal =
+            path + ": 8192 x 8193 picture of several scans needs more " + "than 128 MB to decode\n";
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  height == 8192 ? path + ": 8192 x 8192 picture scaled to 4096 x 4096 (1/2), " +
+                                       "at most 4096 pixels a side\n"
+                                 : refusal);
+        EXPECT_EQ(image != nullptr, height == 8192) << height;
+        std::free(image);
+    }
+}
+
 } // namespace

