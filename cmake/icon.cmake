@@ -3,7 +3,6 @@
 # (scripts/make-icons makes them again after a new screenshot): the install
 # ships the PNG files, and the viewer carries the 48 pixel one's pixels for
 # its window.
-include_guard(GLOBAL)
 set(OCEAN_ICON_DIR ${CMAKE_SOURCE_DIR}/packaging/icons)
 set(OCEAN_ICON_SIZES 48 128 256)
 
