@@ -49,9 +49,12 @@ run() {
         echo "reproduce: FUZZ_SEED=$seed FUZZ_RUNS=$runs bash $source_dir/run_fuzz.sh" \
             "$name $make_seeds $fuzzer $work" >&2
     fi
-    for artifact in "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-*; do
-        [ -f "$artifact" ] && echo "the input alone: $fuzzer $artifact" >&2
-    done
+    # What failed: the input libFuzzer wrote out, or the replayed file it ran last.
+    local input
+    input=$(ls -t "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-* 2>/dev/null |
+        head -n 1 || true)
+    [ -n "$input" ] || input=$(sed -n 's/^Running: //p' "$log" | tail -n 1)
+    [ -z "$input" ] || echo "the input alone: $fuzzer $input" >&2
     exit 1
 }
 
