@@ -22,15 +22,13 @@ without() {
     echo "$dir"
 }
 
-plain=$(without)
-# run's packages are all among test's.
-for purpose in package test bench figures; do
-    # The benchmarks' library is the one not every test machine has.
-    [ "$purpose" = bench ] && [ ! -e /usr/include/benchmark/benchmark.h ] && continue
-    out=$(PATH=$plain "$source_dir/scripts/install-deps" "$purpose" 2>&1) ||
-        { echo "$out"; echo "FAIL: install-deps $purpose off apt with everything here" >&2; exit 1; }
-    [ -z "$out" ] || { echo "$out"; echo "FAIL: install-deps $purpose said something" >&2; exit 1; }
-done
+# Every purpose at once: each package of each list looked for.
+purposes=(package test figures)
+# The benchmarks' library is the one not every test machine has.
+[ -e /usr/include/benchmark/benchmark.h ] && purposes+=(bench)
+out=$(PATH=$(without) "$source_dir/scripts/install-deps" "${purposes[@]}" 2>&1) ||
+    { echo "$out"; echo "FAIL: install-deps ${purposes[*]} off apt with everything here" >&2; exit 1; }
+[ -z "$out" ] || { echo "$out"; echo "FAIL: install-deps ${purposes[*]} said something" >&2; exit 1; }
 
 # A missing command is named by its package, and nothing is installed.
 if out=$(PATH=$(without xdotool) "$source_dir/scripts/install-deps" run 2>&1); then
