@@ -7,7 +7,7 @@
 # NAME names the loader (dib, jpeg); tests/fuzz/NAME.dict, if there is one,
 # is the fuzzer's dictionary.
 # Without "keep" (the test) the run repeats itself: each seed and finding
-# is replayed once, then the fuzzer tries FUZZ_RUNS inputs (10000 unless set)
+# is replayed once, then the fuzzer tries FUZZ_RUNS inputs (5000 unless set)
 # from the fixed random seed FUZZ_SEED (1 unless set), starting afresh, so
 # that a failure is reproduced by the same command.
 # With "keep" (make fuzz) it searches on: from a new random seed for
@@ -65,7 +65,7 @@ if [ "$keep" = keep ]; then
     options+=(-max_total_time="${FUZZ_SECONDS:-30}")
 else
     seed=${FUZZ_SEED:-1}
-    runs=${FUZZ_RUNS:-10000}
+    runs=${FUZZ_RUNS:-5000}
     # Nothing that hangs on the clock or on where memory lies: the corpus
     # folder is not read again every second, as it is for fuzzers working
     # side by side, and the addresses are not randomised, since the loaders'
