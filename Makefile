@@ -1,40 +1,53 @@
 # The two commands of the README: `make run` and `make test`. Both install
 # what is missing (each command only what it needs: scripts/install-deps),
-# build a Release build and lay out the run folder build/data (shader
-# sources and the images the viewer reads); `make test` builds the tests too.
-# Each build is a preset of CMakePresets.json in a folder of its own: viewer
-# and release (with the tests) in build/, sanitize, clang and fuzz in
-# build/sanitize, build/clang and build/fuzz.
+# build and lay out the run folder (shader sources and the images the viewer
+# reads). Each build is a preset of CMakePresets.json in a folder of its own:
+# viewer in build/, release, clang, figures and bench in build/release,
+# build/clang, build/figures and build/bench.
 BUILD_DIR := build
+RELEASE_DIR := $(BUILD_DIR)/release
+CLANG_DIR := $(BUILD_DIR)/clang
 JOBS ?= $(shell nproc)
 # The build's own makes run inside this one: without this each would name
 # every folder it enters and leaves.
 MAKEFLAGS += --no-print-directory
-# A private X server for the GL tests (scripts/lib/with_display.sh).
-XVFB := OCEAN_BUILD=$(CURDIR)/$(BUILD_DIR) bash $(CURDIR)/scripts/lib/with_display.sh
-# The CI build (CI=true) treats compiler warnings as errors. Elsewhere the
-# option is left as the build folder has it: switching it rebuilds everything.
+# Ninja where it is installed, ccache where it is. Both count only for a new
+# build folder: one configured before keeps its generator and launchers.
+ifneq ($(shell command -v ninja),)
+export CMAKE_GENERATOR ?= Ninja
+endif
+ifneq ($(shell command -v ccache),)
+export CMAKE_C_COMPILER_LAUNCHER ?= ccache
+export CMAKE_CXX_COMPILER_LAUNCHER ?= ccache
+endif
+# A private X server for the GL tests of build folder $(1) (scripts/lib/with_display.sh).
+xvfb = OCEAN_BUILD=$(CURDIR)/$(1) bash $(CURDIR)/scripts/lib/with_display.sh
+# The CI build (CI=true) treats compiler warnings as errors; the clang preset
+# always does. Elsewhere the option is left as the build folder has it:
+# switching it rebuilds everything.
 WERROR := $(if $(filter true,$(CI)),-DOCEAN_WERROR=ON)
-# configure PRESET, OPTIONS: its log shown only when it fails. An option once
-# given stays in the build folder's cache, so a plain build after `make test`
-# still builds the tests.
-configure = mkdir -p $(BUILD_DIR) && cmake --preset $(1) $(WERROR) $(2) \
+# configure PRESET: its log shown only when it fails.
+configure = mkdir -p $(BUILD_DIR) && cmake --preset $(1) $(WERROR) \
 	> $(BUILD_DIR)/configure-$(1).log 2>&1 || (cat $(BUILD_DIR)/configure-$(1).log; exit 1)
-# preset PRESET, OPTIONS: configured, then built.
-preset = $(call configure,$(1),$(2)) && cmake --build --preset $(1) -j$(JOBS)
+# preset PRESET: configured, then built.
+preset = $(call configure,$(1)) && cmake --build --preset $(1) -j$(JOBS)
+# step NAME TARGET: the make target, with its wall and CPU time said after it
+# and kept for make test's summary (scripts/lib/step.sh).
+STEP_LOG := $(CURDIR)/$(BUILD_DIR)/test-steps.txt
+step = STEP_LOG=$(STEP_LOG) bash scripts/lib/step.sh "$(1)" $(MAKE) $(2)
 
 # The purposes of scripts/install-deps besides running the viewer.
 PURPOSES := test bench package figures
 
 .PHONY: all deps $(PURPOSES:%=deps-%) build test-build run package \
-	test check clang shuffled soak sanitize sanitize-build sanitized-tests \
-	timeboxed-tests release-tests compiler-tests fuzz-build fuzz-tests \
-	bench reference-pictures figures fuzz clean
+	test test-steps check clang shuffled soak sanitize clang-tests \
+	timeboxed-tests release-tests side-by-side-tests fuzz-tests \
+	bench reference-pictures figures icons fuzz clean
 
 all: build
 
-# The Debian packages each command needs, installed when missing: deps for
-# running the viewer, deps-PURPOSE for the others (scripts/install-deps).
+# The packages each command needs, installed when missing: deps for running
+# the viewer, deps-PURPOSE for the others (scripts/install-deps).
 deps:
 	@scripts/install-deps run
 $(PURPOSES:%=deps-%): deps-%:
@@ -59,64 +72,72 @@ package: deps-package
 # The everyday loop: the unit and GL tests of the Release build, each binary
 # whole; seconds after a build.
 check: test-build
-	@$(BUILD_DIR)/tests/unit_tests --gtest_brief=1
-	@cd $(BUILD_DIR)/data && $(XVFB) ../tests/gl_tests --gtest_brief=1
+	@$(RELEASE_DIR)/tests/unit_tests --gtest_brief=1
+	@cd $(RELEASE_DIR)/data && $(call xvfb,$(RELEASE_DIR)) ../tests/gl_tests --gtest_brief=1
 
-# Everything the release preset builds, compiled by clang with warnings as
-# errors: the code stays warning-free under both compilers.
+# Everything the release preset builds and the fuzzers, compiled by clang with
+# warnings as errors, AddressSanitizer and UndefinedBehaviorSanitizer: the
+# code stays warning-free under both compilers.
 clang: deps-test
 	@$(call preset,clang)
 
-# The tests run in four streams side by side once the Release build is made:
-# - the sanitized build (AddressSanitizer and UndefinedBehaviorSanitizer) and
-#   its tests: the unit and GL tests, the figures' checks and one end-to-end
-#   run of the viewer;
-# - the one-minute soak, which takes its time whatever runs beside it;
-# - every other test of the Release build, each in a process of its own, in
-#   random order, the end-to-end ones two at a time, each on an X server of
-#   its own; among them each test binary whole in three shuffled orders;
-# - the fuzzers' build and their half minutes, one after the other, then the
-#   clang build with warnings as errors.
-test: test-build
-	@$(MAKE) -j4 --output-sync=line sanitize timeboxed-tests release-tests compiler-tests
+# Each build once, then the tests, never more at once than JOBS (the cores):
+# 1. the Release build (g++) with the tests;
+# 2. the clang build: sanitizers, fuzzers, warnings as errors;
+# 3. the one-minute soak in one slot, beside the sanitized tests (the unit and
+#    GL tests, the figures' checks, one end-to-end run of the viewer) and the
+#    fuzzers' replays and fixed runs in the others;
+# 4. every other test of the Release build, each in a process of its own, in
+#    random order, the end-to-end ones each on an X server of its own; among
+#    them each test binary whole in three shuffled orders.
+# Each step's wall and CPU time is said after it and again at the end.
+test: deps-test
+	@mkdir -p $(BUILD_DIR) && rm -f $(STEP_LOG)
+	@$(call step,make test,test-steps); status=$$?; \
+		echo "make test, step by step:"; cat $(STEP_LOG); exit $$status
 
-sanitize: sanitize-build
-	@$(MAKE) sanitized-tests
+test-steps:
+	@$(call step,release build (g++),test-build)
+	@$(call step,clang build,clang)
+	@$(call step,soak beside sanitized tests,side-by-side-tests)
+	@$(call step,release tests,release-tests)
 
-# What the sanitized tests run, and nothing else.
-sanitize-build: deps-test
-	@$(call preset,sanitize)
-
-# The GL tests share one Xvfb; each end-to-end test starts its own.
-sanitized-tests:
-	@$(XVFB) ctest --preset sanitize
+# The slots beside the soak's one: JOBS - 1, at least one.
+SIDE_JOBS := $(shell j=$$(($(JOBS) - 1)); echo $$((j > 0 ? j : 1)))
+side-by-side-tests:
+	@$(MAKE) -j$(if $(filter 1,$(JOBS)),1,2) --output-sync=target timeboxed-tests \
+		clang-tests CLANG_JOBS=$(SIDE_JOBS)
 
 timeboxed-tests:
-	@ctest --preset timeboxed
+	@ctest --preset timeboxed -j1
+
+CLANG_JOBS ?= $(JOBS)
+clang-tests:
+	@$(call xvfb,$(CLANG_DIR)) ctest --preset clang -j$(CLANG_JOBS)
 
 release-tests:
-	@$(XVFB) ctest --preset release
+	@$(call xvfb,$(RELEASE_DIR)) ctest --preset release -j$(JOBS)
 
-compiler-tests: fuzz-tests
-	@$(MAKE) clang
+# The sanitized build's tests alone.
+sanitize: clang
+	@$(call xvfb,$(CLANG_DIR)) ctest --preset sanitize -j$(JOBS)
 
 # Each test binary run whole in one process, in three shuffled orders: no test
 # may lean on what another left behind.
 shuffled: test-build
-	@$(XVFB) ctest --preset shuffled
+	@$(call xvfb,$(RELEASE_DIR)) ctest --preset shuffled -j$(JOBS)
 
-fuzz-build: deps-test
-	@$(call preset,fuzz)
-
-fuzz-tests: fuzz-build
-	@ctest --preset fuzz
+# The fuzzers as make test runs them: seeds and findings replayed, then a
+# fixed number of inputs from a fixed seed (FUZZ_RUNS, FUZZ_SEED).
+fuzz-tests: clang
+	@ctest --preset fuzz -j$(JOBS)
 
 # Rewrites the reference pictures in tests/reference from the current shaders,
 # data files and renderer: for a change to the look that is meant. Review the
 # new pictures (git diff shows which changed) before committing them.
 reference-pictures: test-build
-	@cd $(BUILD_DIR)/data && OCEAN_REWRITE_REFERENCE=1 $(XVFB) ../tests/gl_tests \
-		--gtest_filter='Views/ReferencePictureTest.*'
+	@cd $(RELEASE_DIR)/data && OCEAN_REWRITE_REFERENCE=1 $(call xvfb,$(RELEASE_DIR)) \
+		../tests/gl_tests --gtest_filter='Views/ReferencePictureTest.*'
 	@git status --short tests/reference 2>/dev/null || true
 
 # Rewrites docs/figures, the guide's figures and the numbers they are drawn
@@ -124,29 +145,36 @@ reference-pictures: test-build
 # is meant to move them, which make test otherwise reports. Review git diff
 # docs/figures before committing.
 figures: deps-figures
-	@$(call preset,viewer,-DOCEAN_FIGURES=ON)
-	@scripts/draw-figures $(BUILD_DIR)
+	@$(call preset,figures)
+	@scripts/draw-figures $(BUILD_DIR)/figures
+
+# Makes the icons in packaging/icons again from docs/screenshot.png, with
+# ImageMagick: after a new screenshot. Review and commit them.
+icons: deps
+	@scripts/make-icons
+	@git status --short packaging/icons 2>/dev/null || true
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: test-build
-	@OCEAN_BUILD=$(CURDIR)/$(BUILD_DIR) SOAK_SECONDS=600 bash tests/e2e/test_soak.sh
+	@OCEAN_BUILD=$(CURDIR)/$(RELEASE_DIR) SOAK_SECONDS=600 bash tests/e2e/test_soak.sh
 
 # The viewer's CPU time a frame and frame rate under Xvfb, shaded and
 # unshaded; with BASE=<revision>, beside that revision built in
-# build/bench-base, taking turns. About three minutes with BASE.
+# build/bench/bench-base, taking turns. About three minutes with BASE.
 bench: deps-bench
-	@$(call preset,viewer,-DOCEAN_BENCHMARKS=ON)
-	@JOBS=$(JOBS) bench/fps/run $(BUILD_DIR) $(BASE)
+	@$(call preset,bench)
+	@JOBS=$(JOBS) bench/fps/run $(BUILD_DIR)/bench $(BASE)
 
 clean:
 	rm -rf $(BUILD_DIR)
 
-# The DIB and the JPEG fuzzer, one after the other, each for FUZZ_SECONDS (ten
-# minutes unless set) on one core. Their corpora stay in the build folder and
-# grow from run to run; the counts are printed at the end of each.
+# The open-ended search: the DIB and the JPEG fuzzer, one after the other,
+# each for FUZZ_SECONDS (ten minutes unless set) on one core, from a new
+# random seed each time. Their corpora stay in the build folder and grow from
+# run to run; the counts are printed at the end of each.
 FUZZ_SECONDS ?= 600
-FUZZ_DIR := $(BUILD_DIR)/fuzz/tests/fuzz
-fuzz: fuzz-build
+FUZZ_DIR := $(CLANG_DIR)/tests/fuzz
+fuzz: clang
 	@for loader in dib jpeg; do \
 		FUZZ_SECONDS=$(FUZZ_SECONDS) bash tests/fuzz/run_fuzz.sh $$loader \
 			$(FUZZ_DIR)/make-$$loader-seeds $(FUZZ_DIR)/$${loader}_fuzzer \

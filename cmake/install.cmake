@@ -51,16 +51,12 @@ install(FILES ${OCEAN_STAGE_DIR}/copyright DESTINATION share/doc/ocean-viewer)
 
 # The icon in the sizes menus and launchers ask for.
 include(${CMAKE_SOURCE_DIR}/cmake/icon.cmake)
-set(OCEAN_ICON_SIZES 48 128 256)
-set(OCEAN_ICONS "")
 foreach(size ${OCEAN_ICON_SIZES})
-    set(icon ${OCEAN_STAGE_DIR}/icons/${size}x${size}/ocean-viewer.png)
-    ocean_icon(${size} ${icon})
-    install(FILES ${icon} DESTINATION share/icons/hicolor/${size}x${size}/apps)
-    list(APPEND OCEAN_ICONS ${icon})
+    install(FILES ${OCEAN_ICON_DIR}/ocean-viewer-${size}.png
+        DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ocean-viewer.png)
 endforeach()
 add_custom_target(install-files ALL
-    DEPENDS ${OCEAN_ICONS} ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz ${OCEAN_STAGE_DIR}/changelog.gz)
+    DEPENDS ${OCEAN_STAGE_DIR}/ocean-viewer.6.gz ${OCEAN_STAGE_DIR}/changelog.gz)
 
 # The Debian package holds the same tree under /usr. The library dependencies
 # (GL, GLU, GLUT, JPEG and the C++ runtime) are read off the viewer's own

@@ -57,13 +57,14 @@ Picture facePicture(int face, int size) {
     return picture;
 }
 
-// Rows of one warm hue at falling brightness: red > green > blue in every
-// texel, so a row read one byte off would show at once.
+// Rows of one warm hue at falling brightness, never below a quarter of the
+// first row's: red > green > blue in every texel, so a row read one byte off
+// would show at once.
 Picture warmRows(int width, int height) {
     Picture picture = blankPicture(width, height);
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
-            const double light = 1.0 - 0.25 * row;
+            const double light = 1.0 - 0.75 * row / height;
             unsigned char* p = &picture.samples[(row * width + column) * 3];
             p[0] = static_cast<unsigned char>(230 * light);
             p[1] = static_cast<unsigned char>(130 * light);

@@ -194,7 +194,7 @@ void* volatile heldBlocks = nullptr;
 // failure status, not as if all had gone well. The allocation must fail
 // inside the transform itself, so the check needs a plain build.
 TEST(SimulationStepDeathTest, FailedDisplacementTransformEndsWithAFailure) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(OCEAN_SANITIZED)
     GTEST_SKIP() << "the sanitizer's allocator reports the failed request itself";
 #else
     drawFixedSea();

@@ -96,7 +96,7 @@ TEST(NormalMap, TexelsFollowTheGridIndexing) {
 // message goes to standard output and the process ends with a failure.
 // AddressSanitizer refuses such a request itself, so the check needs a plain build.
 TEST(TextureBufferDeathTest, FailedAllocationEndsTheProgram) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(OCEAN_SANITIZED)
     GTEST_SKIP() << "the sanitizer's allocator reports the request itself";
 #else
     auto allocateTheImpossible = [] {
