@@ -24,12 +24,12 @@ configure = mkdir -p $(BUILD_DIR) && cmake --preset $(1) $(WERROR) $(2) \
 preset = $(call configure,$(1),$(2)) && cmake --build --preset $(1) -j$(JOBS)
 
 # The purposes of scripts/install-deps besides running the viewer.
-PURPOSES := test bench package figures
+PURPOSES := test bench package figures guide
 
 .PHONY: all deps $(PURPOSES:%=deps-%) build test-build run package \
 	test check clang shuffled soak sanitize sanitize-build sanitized-tests \
 	timeboxed-tests release-tests compiler-tests fuzz-build fuzz-tests \
-	bench reference-pictures figures fuzz clean
+	bench reference-pictures figures guide fuzz clean
 
 all: build
 
@@ -126,6 +126,12 @@ reference-pictures: test-build
 figures: deps-figures
 	@$(call preset,viewer,-DOCEAN_FIGURES=ON)
 	@scripts/draw-figures $(BUILD_DIR)
+
+# The guide, docs/how-it-works.md, rendered as a forge shows it into a page
+# that stands alone, its pictures, style and KaTeX's fonts beside it:
+# build/guide/how-it-works.html, for any browser, no network needed.
+guide: deps-guide
+	@scripts/render-guide $(BUILD_DIR)/guide
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: test-build
