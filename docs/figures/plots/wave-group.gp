@@ -4,7 +4,7 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'wave-group.png'
-set terminal pngcairo size 1100,820
+eval canvas(1100, 820)
 T = (group_steps - 1) * group_interval
 D = group_line_length * lattice_spacing
 set title sprintf("Two waves, %g and %.1f units long, along x over %g s: a group %g units long\nblack: a crest followed (%.2f units/s); green: the group's top followed (%.2f units/s)", group_wavelength_1, group_wavelength_2, T, group_length, group_crest_speed, group_top_speed)
