@@ -24,13 +24,11 @@ function pageFaults() {
     const right = box.right - parseFloat(style.paddingRight);
     const column = right - left;
     const brief = (text) => text.replace(/\s+/g, ' ').trim().slice(0, 70);
-    // Everything an element draws, what overflows its box included.
+    // The width of what an element's contents draw, overflow included.
     const drawnWidth = (element) => {
         const range = document.createRange();
         range.selectNodeContents(element);
-        const drawn = range.getBoundingClientRect();
-        return Math.max(drawn.right, element.getBoundingClientRect().right) -
-               Math.min(drawn.left, element.getBoundingClientRect().left);
+        return range.getBoundingClientRect().width;
     };
     const tex = (math) => {
         const annotation = math.querySelector('annotation');
@@ -69,19 +67,21 @@ function pageFaults() {
         if (!linked.has(heading.id))
             faults.push(`section not linked from the contents: ${brief(heading.textContent)}`);
     }
+    let widest = 0;
     for (const display of document.querySelectorAll('.katex-display')) {
         const width = drawnWidth(display.querySelector('.katex-html') || display);
+        widest = Math.max(widest, width);
         if (width > column + 1)
             faults.push(`display formula ${Math.round(width)} px wide in a ${Math.round(column)}-px column: ` +
                         tex(display));
     }
     for (const table of document.querySelectorAll('table')) {
-        const width = Math.max(table.scrollWidth, drawnWidth(table));
+        const width = Math.max(table.scrollWidth, table.getBoundingClientRect().width, drawnWidth(table));
         if (width > column + 1)
             faults.push(`table ${Math.round(width)} px wide in a ${Math.round(column)}-px column: ` +
                         brief(table.rows[0] ? table.rows[0].textContent : ''));
     }
-    return {column, faults,
+    return {column, widest, faults,
             counts: {formulas: document.querySelectorAll('span.math').length,
                      displays: document.querySelectorAll('.katex-display').length,
                      pictures: document.images.length,
@@ -111,7 +111,7 @@ async function checkAt(browser, width) {
     if (shotDir)
         await page.screenshot({path: `${shotDir}/guide-${width}.png`, fullPage: true});
     await page.close();
-    return {column: found.column, counts: found.counts, faults: [...faults, ...fontFaults, ...found.faults]};
+    return {column: found.column, widest: found.widest, counts: found.counts, faults: [...faults, ...fontFaults, ...found.faults]};
 }
 
 (async () => {
@@ -130,7 +130,8 @@ async function checkAt(browser, width) {
             const c = result.counts;
             console.log(`${width} px (a ${Math.round(result.column)}-px column): ${c.formulas} formulas ` +
                         `(${c.displays} displayed), ${c.pictures} pictures, ${c.links} links to anchors, ` +
-                        `${c.tables} tables; ${result.faults.length} faults`);
+                        `${c.tables} tables, the widest display formula ${Math.round(result.widest)} px; ` +
+                        `${result.faults.length} faults`);
         }
     } finally {
         await browser.close();
