@@ -1,6 +1,6 @@
 // The textbook companion against theory: real heights, the spectrum's
-// variance, a single wave at its phase speed, no calm stripes, and the
-// Phillips law down to the shortest wave.
+// variance, a single wave at its phase speed with its displacement and
+// normals, no calm stripes, and the Phillips law down to the shortest wave.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -16,14 +16,6 @@ TextbookSea sea;
 void synthesise(double t) {
     textbookEvolve(h0, t, h);
     ASSERT_TRUE(textbookSynthesise(h, sea));
-}
-
-double meanSquareHeight() {
-    double sum = 0.0;
-    for (const auto& row : sea.height)
-        for (double v : row)
-            sum += v * v;
-    return sum / (gridSize * gridSize);
 }
 
 TEST(TextbookSea, HeightsAreRealAndLevelToRounding) {
@@ -59,7 +51,9 @@ TEST(TextbookSea, MeanVarianceIsTheSpectrumsWithinSamplingError) {
     for (unsigned seed : seeds) {
         textbookDraw(seed, h0);
         synthesise(2.5);
-        mean += meanSquareHeight() / std::size(seeds);
+        for (const auto& row : sea.height)
+            for (double v : row)
+                mean += v * v / (gridSize * gridSize * std::size(seeds));
     }
     EXPECT_NEAR(mean, expected, 3.0 * std::sqrt(scatter / std::size(seeds)));
 }
@@ -78,9 +72,20 @@ TEST(TextbookSea, SingleWaveTravelsAtItsPhaseSpeedAlongMinusK) {
                 v = 0.0;
         h0[c.i][c.j] = Cx(0.6, -0.8);
         synthesise(0.0);
+        // With h = 2 Re z, D = 2 Im z along k^ and the slope -|k| D: h^2 + D^2
+        // is 4 |h0|^2 everywhere, and the normal leans by |k| D.
+        const double k = std::abs(textbookWaveVector(c.i, c.j));
+        for (int p = 0; p < gridSize; ++p)
+            for (int q = 0; q < gridSize; ++q) {
+                const double dx = (sea.position[p][q].x - p * latticeSpacing) / textbookChoppiness;
+                const double dy = (sea.position[p][q].y - q * latticeSpacing) / textbookChoppiness;
+                const Vector3d& n = sea.normal[p][q];
+                ASSERT_NEAR(sea.height[p][q] * sea.height[p][q] + dx * dx + dy * dy, 4.0, 1e-9);
+                ASSERT_NEAR(n.x / n.z, k * dx, 1e-9);
+                ASSERT_NEAR(n.y / n.z, k * dy, 1e-9);
+            }
         static TextbookSea before;
         before = sea;
-        const double k = std::abs(textbookWaveVector(c.i, c.j));
         const double distance = latticeSpacing * std::hypot(c.di, c.dj);
         synthesise(distance / std::sqrt(gravity / k));
         double largest = 0.0, error = 0.0;

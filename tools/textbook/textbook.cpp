@@ -76,33 +76,39 @@ void textbookEvolve(const TextbookSpectrum& h0, double t, TextbookSpectrum& h) {
             h[i][j] = textbookCoefficient(h0, i, j, t);
 }
 
-// Heights sum h e^(i k.x); the displacement D sums -i k^ h e^(i k.x); the
-// slopes sum i k h e^(i k.x). Five inverse transforms; D and the slopes are
-// the real parts of theirs, as the shortest wave has no sine.
+// Five sums over the wave vectors, each by one inverse transform: the
+// heights h e^(i k.x), the displacement D = -i k^ h e^(i k.x) along x and y,
+// and the slopes i k h e^(i k.x) along x and y. D and the slopes are the
+// real parts of theirs: the shortest wave, index 0, has no sine.
+struct TextbookSums {
+    TextbookSpectrum height, dx, dy, slopeX, slopeY;
+};
+
 bool textbookSynthesise(const TextbookSpectrum& h, TextbookSea& sea) {
-    static TextbookSpectrum spectra[5];
+    static TextbookSums sums;
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
             const Cx k = textbookWaveVector(i, j);
             const Cx unit = std::abs(k) == 0.0 ? Cx(0.0) : k / std::abs(k);
-            spectra[0][i][j] = h[i][j];
-            spectra[1][i][j] = -i1 * unit.real() * h[i][j];
-            spectra[2][i][j] = -i1 * unit.imag() * h[i][j];
-            spectra[3][i][j] = i1 * k.real() * h[i][j];
-            spectra[4][i][j] = i1 * k.imag() * h[i][j];
+            sums.height[i][j] = h[i][j];
+            sums.dx[i][j] = -i1 * unit.real() * h[i][j];
+            sums.dy[i][j] = -i1 * unit.imag() * h[i][j];
+            sums.slopeX[i][j] = i1 * k.real() * h[i][j];
+            sums.slopeY[i][j] = i1 * k.imag() * h[i][j];
         }
     }
-    for (TextbookSpectrum& s : spectra)
-        if (!inverseTransform(s, s))
+    for (TextbookSpectrum* s : {&sums.height, &sums.dx, &sums.dy, &sums.slopeX, &sums.slopeY})
+        if (!inverseTransform(*s, *s))
             return false;
     for (int p = 0; p < gridSize; ++p) {
         for (int q = 0; q < gridSize; ++q) {
-            sea.height[p][q] = spectra[0][p][q].real();
-            sea.imaginary[p][q] = spectra[0][p][q].imag();
-            sea.position[p][q] =
-                Point2d{p * latticeSpacing + textbookChoppiness * spectra[1][p][q].real(),
-                        q * latticeSpacing + textbookChoppiness * spectra[2][p][q].real()};
-            const Vector3d n = {-spectra[3][p][q].real(), -spectra[4][p][q].real(), 1.0};
+            sea.height[p][q] = sums.height[p][q].real();
+            sea.imaginary[p][q] = sums.height[p][q].imag();
+            // x + lambda D
+            sea.position[p][q].x = p * latticeSpacing + textbookChoppiness * sums.dx[p][q].real();
+            sea.position[p][q].y = q * latticeSpacing + textbookChoppiness * sums.dy[p][q].real();
+            // (-dh/dx, -dh/dy, 1), made unit length
+            const Vector3d n = {-sums.slopeX[p][q].real(), -sums.slopeY[p][q].real(), 1.0};
             const double length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
             sea.normal[p][q] = Vector3d{n.x / length, n.y / length, n.z / length};
         }

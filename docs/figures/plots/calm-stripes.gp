@@ -51,5 +51,5 @@ set title sprintf("profile along the wind: calm every %.1f units", calm_stripe_p
 plot 'numbers/calm-stripes-profile.dat' using 2:4 with lines ls 1 title "viewer", \
      '' using 2:5 with lines ls 2 title 'textbook pairing', \
      'numbers/calm-stripes-predicted.dat' using 2:3 with lines ls 5 lc rgb '#1f5f9f' \
-        title "viewer, predicted: S (1 + sin β) + U"
+        title "viewer, predicted (appendix A)"
 unset multiplot

@@ -22,7 +22,9 @@ set format y '10^{%T}'
 set yrange [1e-4:1]
 set ylabel "height variance per unit wave number\n(m^2 per rad/m)"
 set key below
-set title "energy density: the viewer’s spectrum (line),\nrings of cells (points, energy-weighted mean wavelength)"
+set title sprintf("energy density: the viewer’s spectrum (line), rings of cells\n(points, energy-weighted mean wavelength); peaks (dotted):\ndrawn %.1f m, Pierson–Moskowitz %.1f m (wind at 19.5 m)", drawn_wave_number_peak_wavelength, pm_wave_number_peak_wavelength)
+set arrow 4 from drawn_wave_number_peak_wavelength, graph 0 to drawn_wave_number_peak_wavelength, graph 1 nohead ls 1 dt 3
+set arrow 5 from pm_wave_number_peak_wavelength, graph 0 to pm_wave_number_peak_wavelength, graph 1 nohead ls 2 dt 3
 plot data index 0 using 1:3 with lines ls 1 title 'drawn, expected from the viewer’s spectrum', \
      data index 1 using 1:3 with points ls 1 pt 7 ps 0.9 title 'drawn, this seed’s rings of cells', \
      data index 1 using 1:4 with points ls 1 pt 6 ps 0.9 title 'the same rings, expected', \
@@ -33,7 +35,9 @@ set format y '%g'
 set yrange [0:2]
 set ylabel "drawn over Pierson–Moskowitz\n(wind at 19.5 m)"
 set key at 25, 0.3 center center box opaque
-set title sprintf("the ratio: %.2f at the drawn peak (%.1f m),\nat most %.2f near %.0f m, %.2f at the grid's shortest", energy_ratio_peak, peak_wavelength, energy_ratio_largest, energy_ratio_largest_wavelength, energy_ratio_shortest)
+set title sprintf("the ratio: %.2f at the drawn peak (%.1f m),\nat most %.2f near %.0f m, %.2f at the grid's shortest", energy_ratio_peak, energy_ratio_wavelength_peak, energy_ratio_largest, energy_ratio_largest_wavelength, energy_ratio_shortest)
+unset arrow 4
+unset arrow 5
 set arrow 3 from 2, 1 to 400, 1 nohead ls 6
 plot data index 0 using 1:6 with lines ls 1 title 'drawn / Pierson–Moskowitz'
 unset multiplot

@@ -46,7 +46,7 @@ set cbrange [-0.3:0.3]
 plot 'numbers/tick-normals.dat' matrix using ($2*s):($1*s):3 with image
 
 @pal_grey
-set title "6. ripple map: the normals\nas bytes (red byte,\n64 x 64 texture)"
+set title "6. normal map: the normals\nas bytes (red byte,\n64 x 64 texture)"
 set xrange [-s/2:L - s/2]
 set yrange [-s/2:L - s/2]
 set cbrange [normal_map_red_min:normal_map_red_max]

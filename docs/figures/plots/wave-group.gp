@@ -21,8 +21,8 @@ stats 'numbers/wave-group-tracks.dat' index 0 every ::0::0 using 2 name 'C' noou
 stats 'numbers/wave-group-tracks.dat' index 1 every ::0::0 using 2 name 'G' nooutput
 wrap(x) = x - D * floor(x / D)
 plot 'numbers/wave-group.dat' matrix using ($2*group_interval):($1*lattice_spacing):3 with image notitle, \
-     'numbers/wave-group-tracks.dat' index 0 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb 'black' notitle, \
-     'numbers/wave-group-tracks.dat' index 1 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb '#1b9e77' notitle, \
+     'numbers/wave-group-tracks.dat' index 0 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb 'black' title 'a crest, followed', \
+     'numbers/wave-group-tracks.dat' index 1 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb '#1b9e77' title 'the group’s top, followed', \
      [0:T] C_min + group_phase_speed*x with lines ls 5 lc rgb 'black' lw 2 \
         title sprintf('phase speed c = ω/|k| = %.2f units/s', group_phase_speed), \
      [0:T] G_min + group_half_phase_speed*x with lines ls 5 lc rgb '#1b9e77' lw 2 \
