@@ -19,7 +19,7 @@ set xrange [-s/2:L - s/2]
 set yrange [-s/2:L - s/2]
 
 @pal_level
-set title "1. evolve: the coefficients\nturned to wave time t\n(|coefficient|^2, log scale,\nk = 0 in the middle)"
+set title "1. evolve: the coefficients\nturned to wave time t\n(|coefficient|^2, log scale,\nk = 0 in the middle;\nno empty diagonal: section 9)"
 set xrange [-0.5:63.5]
 set yrange [-0.5:63.5]
 set cbrange [-8:*]
