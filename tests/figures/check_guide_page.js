@@ -19,10 +19,7 @@ function pageFaults() {
     const faults = [];
     const main = document.querySelector('main');
     const style = getComputedStyle(main);
-    const box = main.getBoundingClientRect();
-    const left = box.left + parseFloat(style.paddingLeft);
-    const right = box.right - parseFloat(style.paddingRight);
-    const column = right - left;
+    const column = main.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
     const brief = (text) => text.replace(/\s+/g, ' ').trim().slice(0, 70);
     // The width of what an element's contents draw, overflow included.
     const drawnWidth = (element) => {
@@ -36,7 +33,7 @@ function pageFaults() {
     };
 
     for (const math of document.querySelectorAll('span.math')) {
-        if (!math.querySelector('.katex') || math.querySelector('.katex-error'))
+        if (!math.querySelector('.katex'))
             faults.push(`formula not typeset: ${tex(math)}`);
     }
     // Dollars left in the text are a formula the renderer did not take for one.

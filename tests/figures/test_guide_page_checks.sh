@@ -45,9 +45,9 @@ $$
 
 An unknown command: $\nosuchcommand{x}$. Dollars left standing: $\frac{1}{2$.
 
-| a | b | c | d | e | f | g | h | i | j | k | l | m | n | o | p |
-|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|
-| 1 | 2 | 3 | 4 | 5 | 6 | 7 | 8 | 9 | 10 | 11 | 12 | 13 | 14 | 15 | 16 |
+| 100 | 101 | 102 | 103 | 104 | 105 | 106 | 107 | 108 | 109 | 110 | 111 | 112 | 113 | 114 | 115 | 116 | 117 | 118 | 119 | 120 | 121 | 122 | 123 |
+|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|
+| 100 | 101 | 102 | 103 | 104 | 105 | 106 | 107 | 108 | 109 | 110 | 111 | 112 | 113 | 114 | 115 | 116 | 117 | 118 | 119 | 120 | 121 | 122 | 123 |
 
 ## Unlisted
 GUIDE
@@ -67,7 +67,7 @@ expect 'section not linked from the contents: Unlisted'
 expect 'formula not typeset: \\nosuchcommand{x}'
 expect 'formula not typeset: .*\$\\frac{1}{2\$'
 expect 'picture without a caption .*: figures/heights-tiled.png'
-expect '400 px: table .* px wide in a 370-px column'
+expect "400 px: table .* px wide in a 370-px column: 100 101"
 # Nothing sound is reported: the aligned formula, the first picture, the
 # two listed sections.
 if grep -E 'h &= a|Sound|Faults|1000 px: (display|table)' <<< "$output"; then
