@@ -37,12 +37,12 @@ STEP_LOG := $(CURDIR)/$(BUILD_DIR)/test-steps.txt
 step = STEP_LOG=$(STEP_LOG) bash scripts/lib/step.sh "$(1)" $(MAKE) $(2)
 
 # The purposes of scripts/install-deps besides running the viewer.
-PURPOSES := test bench package figures
+PURPOSES := test bench package figures guide
 
 .PHONY: all deps $(PURPOSES:%=deps-%) build test-build run package \
 	test test-steps check clang shuffled soak sanitize clang-tests \
 	timeboxed-tests release-tests side-by-side-tests fuzz-tests \
-	bench reference-pictures figures icons fuzz clean
+	bench reference-pictures figures guide icons fuzz clean
 
 all: build
 
@@ -153,6 +153,12 @@ figures: deps-figures
 icons: deps
 	@scripts/make-icons
 	@git status --short packaging/icons 2>/dev/null || true
+
+# The guide, docs/how-it-works.md, rendered as a forge shows it into a page
+# that stands alone, its pictures, style and KaTeX's fonts beside it:
+# build/guide/how-it-works.html, for any browser, no network needed.
+guide: deps-guide
+	@scripts/render-guide $(BUILD_DIR)/guide
 
 # Ten minutes of the viewer with its resident memory watched.
 soak: test-build

@@ -7,6 +7,7 @@
 
 #include "ocean/ocean_state.h"
 #include "tools/figures/figure_output.h"
+#include "tools/textbook/textbook.h"
 
 // A 64 x 64 field as a file of gnuplot's matrix form (figures_sea.cpp): line i holds element
 // [i][0..63].
@@ -21,11 +22,10 @@ void saveLogEnergy(FigureOutput& out, const std::string& name, const std::string
 // The viewer's own step at the fixed sea's wave time, the initial spectrum
 // already drawn from its seed.
 void synthesiseFixedSea();
-// The textbook variant, for comparison only, never used by the viewer: each
-// cell paired with the cell of the negated wave vector, (64 - i) mod 64, its
-// conjugate taken, every cell computed; the rest of the step is the
-// viewer's own.
-void synthesiseTextbookSea(double t);
+// The textbook pairing of the viewer's own draws, for comparison only, never
+// used by the viewer: the textbook companion's step (tools/textbook) on
+// initialSpectrum, each cell paired with the negated wave vector's cell.
+const TextbookSea& textbookSeaOfViewerDraws(double t);
 // A coefficient's squared modulus.
 double energyOf(const Complex& c);
 // The expected energy of a cell's initial coefficient, from the viewer's

@@ -53,5 +53,10 @@ void writeDepartureNumbers(FigureOutput& out) {
     const double k = waveVectors[0][0].kLength;
     quoteValue(out, "damping_viewer_at_corner", std::exp(-k * dampingLength));
     quoteValue(out, "damping_textbook_at_corner", std::exp(-k * k * dampingLength * dampingLength));
+    // The textbook companion's own cut-off and choppiness (tools/textbook).
+    quoteValue(out, "textbook_cut_off_length", textbookCutOffLength);
+    quoteValue(out, "textbook_cut_off_at_corner",
+               std::exp(-k * k * textbookCutOffLength * textbookCutOffLength));
+    quoteValue(out, "textbook_choppiness", textbookChoppiness);
     quoteSeamNormals(out);
 }

@@ -40,11 +40,14 @@ constexpr double jonswapPeakExponent = -0.33;
 constexpr double breakingSteepness = 0.142;
 // The Beaufort scale as the World Meteorological Organization describes it to
 // mariners: the lowest 10 m wind of each force 0 ... 12 in m/s, and the
-// probable wave height of each in the open sea, in metres.
+// probable wave height of each in the open sea and the probable maximum, in
+// metres (force 12 lists no maximum: its probable height stands in).
 constexpr double beaufortLowestWind[] = {0.0,  0.3,  1.6,  3.4,  5.5,  8.0, 10.8,
                                          13.9, 17.2, 20.8, 24.5, 28.5, 32.7};
 constexpr double beaufortProbableHeight[] = {0.0, 0.1, 0.2, 0.6, 1.0,  2.0, 3.0,
                                              4.0, 5.5, 7.0, 9.0, 11.5, 14.0};
+constexpr double beaufortProbableMaximum[] = {0.0, 0.1, 0.3,  1.0,  1.5,  2.5, 4.0,
+                                              5.5, 7.5, 10.0, 12.5, 16.0, 14.0};
 constexpr int beaufortHighestForce = 12;
 
 // ---- How this tool measures ------------------------------------------------
@@ -95,13 +98,16 @@ double deepWaterWavelength(double omega) {
     return 2.0 * pi * gravity / (omega * omega);
 }
 
+// Energy per unit angular frequency, S(w).
+double pmFrequencyDensity(double omega, double wind) {
+    const double ratio = gravity / (wind * omega);
+    return pmAlpha * gravity * gravity / std::pow(omega, 5.0) *
+           std::exp(-pmBeta * ratio * ratio * ratio * ratio);
+}
+
 // Energy per unit wave number, S(w) dw/dk with w = sqrt(g k).
 double pmDensity(double k, double wind) {
-    const double omega = std::sqrt(gravity * k);
-    const double ratio = gravity / (wind * omega);
-    const double s = pmAlpha * gravity * gravity / std::pow(omega, 5.0) *
-                     std::exp(-pmBeta * ratio * ratio * ratio * ratio);
-    return s * 0.5 * std::sqrt(gravity / k);
+    return pmFrequencyDensity(std::sqrt(gravity * k), wind) * 0.5 * std::sqrt(gravity / k);
 }
 
 // The share of the energy below w is exp(-beta (g / (U w))^4).
@@ -149,6 +155,27 @@ double drawnDensity(double k) {
     }
     const double perCell = heightScale * heightScale * sum * (2.0 * pi / directionSteps) * k;
     return perCell / (cell * cell);
+}
+
+// The same variance per unit angular frequency, like S(w): the density by
+// wave number times dk/dw = 2 w / g.
+double drawnFrequencyDensity(double omega) {
+    return drawnDensity(omega * omega / gravity) * 2.0 * omega / gravity;
+}
+
+// Where a density with one peak between low and high peaks: golden-section
+// search, to far below the decimals quoted.
+double peakOf(const std::function<double(double)>& density, double low, double high) {
+    const double shrink = (std::sqrt(5.0) - 1.0) / 2.0;
+    while (high - low > 1e-9 * high) {
+        const double a = high - shrink * (high - low);
+        const double b = low + shrink * (high - low);
+        if (density(a) < density(b))
+            low = a;
+        else
+            high = b;
+    }
+    return (low + high) / 2.0;
 }
 
 // Far from both cut-offs the drawn density is h^2 A pi / (k^3 dk^2), the
@@ -287,6 +314,7 @@ void quoteWind(FigureOutput& out, double wind) {
     if (force < beaufortHighestForce)
         quoteValue(out, "beaufort_next_force_lowest_wind", beaufortLowestWind[force + 1]);
     quoteValue(out, "beaufort_probable_wave_height", beaufortProbableHeight[force]);
+    quoteValue(out, "beaufort_probable_maximum_wave_height", beaufortProbableMaximum[force]);
 }
 
 void quoteHeights(FigureOutput& out, double wind) {
@@ -310,23 +338,52 @@ void quoteHeights(FigureOutput& out, double wind) {
                jonswapFetchForHeight(pm10, wind) / metresPerKilometre);
 }
 
+// Peak against peak, like for like: the drawn sea's expected variance by
+// angular frequency against S(w), and by wave number against S(w) dw/dk,
+// each peak found the same way. The strongest cell of the grid is a third
+// kind of peak, quoted earlier as peak_wavelength.
 void quotePeaks(FigureOutput& out, double wind) {
+    const double lowFrequency = 0.3;
+    const double highFrequency = 3.0;
     for (const bool at10m : {false, true}) {
         const std::string suffix = at10m ? "_wind_at_10m" : "";
-        const double omega = pmPeakFrequency(at10m ? wind * windProfileFactor() : wind);
+        const double u = at10m ? wind * windProfileFactor() : wind;
+        const double omega = pmPeakFrequency(u);
+        const double found =
+            peakOf([u](double w) { return pmFrequencyDensity(w, u); }, lowFrequency, highFrequency);
+        if (std::fabs(found / omega - 1.0) > 1e-6) {
+            std::fprintf(stderr, "figure-numbers: the peak search misses S(w)'s peak\n");
+            std::exit(1);
+        }
         quoteValue(out, "pm_peak_wavelength" + suffix, deepWaterWavelength(omega));
         quoteValue(out, "pm_peak_period" + suffix, 2.0 * pi / omega);
+        const double k =
+            peakOf([u](double q) { return pmDensity(q, u); }, lowFrequency * lowFrequency / gravity,
+                   highFrequency * highFrequency / gravity);
+        quoteValue(out, "pm_wave_number_peak_wavelength" + suffix, 2.0 * pi / k);
     }
+    const double omega = peakOf(drawnFrequencyDensity, lowFrequency, highFrequency);
+    const double k = peakOf(drawnDensity, lowFrequency * lowFrequency / gravity,
+                            highFrequency * highFrequency / gravity);
+    const double wavelength = deepWaterWavelength(omega);
+    quoteValue(out, "drawn_frequency_peak_wavelength", wavelength);
+    quoteValue(out, "drawn_frequency_peak_period", 2.0 * pi / omega);
+    quoteValue(out, "drawn_wave_number_peak_wavelength", 2.0 * pi / k);
+    quoteValue(out, "drawn_peak_shorter_than_pm",
+               1.0 - wavelength / quotedValue(out, "pm_peak_wavelength"));
+    quoteValue(out, "drawn_peak_shorter_than_pm_wind_at_10m",
+               1.0 - wavelength / quotedValue(out, "pm_peak_wavelength_wind_at_10m"));
+    quoteValue(out, "drawn_wave_number_peak_shorter_than_pm",
+               1.0 - 2.0 * pi / k / quotedValue(out, "pm_wave_number_peak_wavelength"));
     quoteValue(out, "jonswap_fetch_km_for_drawn_peak",
-               jonswapFetchForPeakPeriod(quotedValue(out, "peak_period"), wind) /
-                   metresPerKilometre);
+               jonswapFetchForPeakPeriod(2.0 * pi / omega, wind) / metresPerKilometre);
     quoteValue(out, "cells_holding_half_the_energy", cellsHoldingHalfTheEnergy());
-    quoteValue(out, "deep_water_depth", quotedValue(out, "peak_wavelength") / 2.0);
+    quoteValue(out, "deep_water_depth", wavelength / 2.0);
 }
 
 void quoteSteepness(FigureOutput& out, double wind) {
     const double drawn = significantHeightPerRms * quotedValue(out, "drawn_height_rms") /
-                         quotedValue(out, "peak_wavelength");
+                         quotedValue(out, "drawn_frequency_peak_wavelength");
     const double real = pmSignificantHeight(wind) / deepWaterWavelength(pmPeakFrequency(wind));
     quoteValue(out, "drawn_typical_steepness", drawn);
     quoteValue(out, "drawn_typical_steepness_one_in", 1.0 / drawn);
@@ -420,7 +477,7 @@ void writeEnergyByWavelength(FigureOutput& out, double wind) {
 
     quoteValue(out, "drawn_tail_over_pm", drawnTailOverPm());
     quoteEnergyRatio(out, wind, "half_patch", halfPatchWavelength);
-    quoteEnergyRatio(out, wind, "peak", quotedValue(out, "peak_wavelength"));
+    quoteEnergyRatio(out, wind, "peak", quotedValue(out, "drawn_wave_number_peak_wavelength"));
     quoteValue(out, "energy_ratio_largest", largestRatio);
     quoteValue(out, "energy_ratio_largest_wavelength", largestAt);
     quoteEnergyRatio(out, wind, "damping_crossover",

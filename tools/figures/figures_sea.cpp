@@ -1,6 +1,7 @@
 // The sea the figures show: the viewer's step at the fixed wave time, its
-// clock, and the textbook pairing that the calm stripes are compared with.
+// clock, and the textbook pairing of its draws that the calm stripes are compared with.
 #include <cmath>
+#include <cstdlib>
 
 #include "app/app_state.h"
 #include "tools/figures/figures.h"
@@ -9,19 +10,19 @@ void synthesiseFixedSea() {
     simulationStep(fixedSeaWaveTime);
 }
 
-// Only the evolution differs from the viewer's step: the negated wave
-// vector's cell, whose coefficient is the conjugate, so the heights come out
-// real.
-void synthesiseTextbookSea(double t) {
-    for (int i = 0; i < gridSize; ++i) {
-        for (int j = 0; j < gridSize; ++j) {
-            const Complex& negated =
-                initialSpectrum[(gridSize - i) % gridSize][(gridSize - j) % gridSize];
-            heightField[i][j] = evolvedCoefficient(initialSpectrum[i][j], negated,
-                                                   angularFrequency(waveVectors[i][j]), t);
-        }
-    }
-    synthesiseSurface();
+// The companion's own step on the viewer's draws: only the pairing and
+// what follows from it differ from the viewer's sea.
+const TextbookSea& textbookSeaOfViewerDraws(double t) {
+    static TextbookSpectrum h0;
+    static TextbookSpectrum h;
+    static TextbookSea sea;
+    for (int i = 0; i < gridSize; ++i)
+        for (int j = 0; j < gridSize; ++j)
+            h0[i][j] = Cx(initialSpectrum[i][j].re, initialSpectrum[i][j].im);
+    textbookEvolve(h0, t, h);
+    if (!textbookSynthesise(h, sea))
+        std::abort();
+    return sea;
 }
 
 double energyOf(const Complex& c) {

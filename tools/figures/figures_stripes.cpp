@@ -31,19 +31,30 @@ struct StripeTally {
     double lowestJacobian;
 };
 
-// Adds the heights of the step just synthesised; returns the sum of the
-// squared imaginary parts.
-double addHeights(Moments& m) {
+// Adds one instant's heights; returns the sum of the squared imaginary parts.
+double addHeights(Moments& m, const double (&height)[gridSize][gridSize],
+                  const double (&imaginary)[gridSize][gridSize]) {
     double im2 = 0.0;
     for (int i = 0; i < gridSize; ++i) {
         for (int j = 0; j < gridSize; ++j) {
-            const double h = latticeHeight(i, j);
-            m.sum[i][j] += h;
-            m.sumSquares[i][j] += h * h;
-            im2 += latticeImaginary(i, j) * latticeImaginary(i, j);
+            m.sum[i][j] += height[i][j];
+            m.sumSquares[i][j] += height[i][j] * height[i][j];
+            im2 += imaginary[i][j] * imaginary[i][j];
         }
     }
     return im2;
+}
+
+double addViewerHeights(Moments& m) {
+    static double height[gridSize][gridSize];
+    static double imaginary[gridSize][gridSize];
+    for (int i = 0; i < gridSize; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            height[i][j] = latticeHeight(i, j);
+            imaginary[i][j] = latticeImaginary(i, j);
+        }
+    }
+    return addHeights(m, height, imaginary);
 }
 
 void tallyStripes(StripeTally& tally) {
@@ -51,10 +62,10 @@ void tallyStripes(StripeTally& tally) {
     for (int n = 0; n < sampleCount; ++n) {
         const double t = fixedSeaWaveTimeAfter(n * sampleInterval);
         simulationStep(t);
-        tally.viewerIm2 += addHeights(tally.viewer);
+        tally.viewerIm2 += addViewerHeights(tally.viewer);
         tally.lowestJacobian = std::fmin(tally.lowestJacobian, lowestJacobian());
-        synthesiseTextbookSea(t);
-        tally.textbookIm2 += addHeights(tally.textbook);
+        const TextbookSea& textbook = textbookSeaOfViewerDraws(t);
+        tally.textbookIm2 += addHeights(tally.textbook, textbook.height, textbook.imaginary);
     }
     tally.viewerRe2 = summarise(tally.viewer.sumSquares).sum;
 }

@@ -3,13 +3,13 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'choppy-profile.png'
-set terminal pngcairo size 1300,900
+eval canvas(1300, 1100)
 stats 'numbers/choppy-profile.dat' using 4 name 'H' nooutput
 stats 'numbers/choppy-profile.dat' every ::H_index_max::H_index_max using 2 name 'C' nooutput
-set multiplot layout 2,1 title sprintf("Drawn heights along the wind (lattice points (n, n)) of the fixed sea, choppiness %.2f, heights exaggerated\nthe points gather where the surface is high (correlation of height and Jacobian %.2f over the patch); it never folds (smallest Jacobian %.2f)", choppiness, height_jacobian_correlation, jacobian_min)
+set multiplot layout 2,1 title sprintf("Drawn heights along the wind (lattice points (n, n)) of the fixed sea,\nchoppiness %.2f, heights exaggerated; the points gather where the surface is high\n(correlation of height and Jacobian %.2f over the patch); it never folds (smallest Jacobian %.2f)", choppiness, height_jacobian_correlation, jacobian_min)
 set xlabel 'distance along the wind (world units)'
-set ylabel 'drawn height (world units, x 0.1 applied)'
-set key top left box opaque
+set ylabel "drawn height\n(world units, x 0.1 applied)"
+set key above horizontal
 set grid ytics ls 5 lw 0.5
 set xrange [0:grid_size * along_wind_spacing]
 set title 'the whole line'

@@ -1,7 +1,7 @@
 # The six faces of the environment cube map laid out as a cross, each as the
 # cube map samples it, so that neighbouring faces meet along shared edges.
 load 'style.gpi'
-set terminal pngcairo size 1100,860
+eval canvas(1100, 860)
 set output 'cube-cross.png'
 set title "The environment cube map unfolded: what the water mirrors (+Y is up in its frame)"
 set size ratio -1

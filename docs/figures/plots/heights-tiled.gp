@@ -3,7 +3,7 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'heights-tiled.png'
-set terminal pngcairo size 900,800
+eval canvas(900, 800)
 set title sprintf("The fixed sea's heights, one %d x %d patch repeated 2 x 2 (dashed: tile borders)", patch_length, patch_length)
 set xlabel 'x (world units)'
 set ylabel 'y (world units)'

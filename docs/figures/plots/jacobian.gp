@@ -3,8 +3,8 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'jacobian.png'
-set terminal pngcairo size 1500,700
-set multiplot layout 1,2 title sprintf("The Jacobian J of the displacement over the fixed sea (choppiness %.2f): the area a small cell keeps once its points move\nmean %.2f, smallest %.2f; it would fold where J < 0, which it never does", choppiness, jacobian_mean, jacobian_min)
+eval canvas(1500, 800)
+set multiplot layout 1,2 title sprintf("The Jacobian J of the displacement over the fixed sea (choppiness %.2f):\nthe area a small cell keeps once its points move;\nmean %.2f, smallest %.2f; it would fold where J < 0, which it never does", choppiness, jacobian_mean, jacobian_min)
 set size ratio -1
 s = lattice_spacing
 L = patch_length
@@ -16,12 +16,12 @@ set key off
 set palette defined (0 '#67001f', 0.25 '#d6604d', 0.5 '#f7f7f7', 0.75 '#4393c3', 1 '#053061')
 set cbrange [0:2]
 set cblabel 'J'
-set title sprintf('J: red where the surface is squeezed (J < %.1f at %d of the %d points)', crowded_jacobian, jacobian_crowded_points, grid_size**2)
+set title sprintf("J: red where the surface is squeezed\n(J < %.1f at %d of the %d points)", crowded_jacobian, jacobian_crowded_points, grid_size**2)
 plot 'numbers/jacobian.dat' matrix using ($2*s):($1*s):3 with image
 @pal_signed
 r = half_range(height_min, height_max)
 set cbrange [-r:r]
-set cblabel 'height (before the x 0.1 height scale)'
-set title sprintf('the heights: squeezed places tend to lie on crests (correlation of J and height %.2f)', height_jacobian_correlation)
+set cblabel "height\n(before the x 0.1 height scale)"
+set title sprintf("the heights: squeezed places tend to lie\non crests (correlation of J and height %.2f)", height_jacobian_correlation)
 plot 'numbers/heights.dat' matrix using ($2*s):($1*s):3 with image
 unset multiplot

@@ -2,7 +2,7 @@
 # from the zenith, the points' rows with their directions around, and the
 # part beyond the horizon that is never shown.
 load 'style.gpi'
-set terminal pngcairo size 900,820
+eval canvas(900, 820)
 set output 'sky-texture.png'
 mapping = 'numbers/sky-mapping.dat'
 values = 'numbers/render-values.txt'

@@ -4,7 +4,7 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'tick.png'
-set terminal pngcairo size 1600,900 font 'DejaVu Sans,11'
+eval canvas(1600, 1000) . " font 'DejaVu Sans,11'"
 set multiplot layout 2,4 title "One tick of the fixed sea, stage by stage (left to right, then the second row)" font ',14'
 set size ratio -1
 unset key
@@ -19,7 +19,7 @@ set xrange [-s/2:L - s/2]
 set yrange [-s/2:L - s/2]
 
 @pal_level
-set title "1. evolve: the coefficients turned to wave time t\n(|coefficient|^2, log scale, k = 0 in the middle)"
+set title "1. evolve: the coefficients\nturned to wave time t\n(|coefficient|^2, log scale,\nk = 0 in the middle;\nno empty diagonal: section 9)"
 set xrange [-0.5:63.5]
 set yrange [-0.5:63.5]
 set cbrange [-8:*]
@@ -29,30 +29,30 @@ plot 'numbers/tick-evolved.dat' matrix using 2:1:3 with image
 set cbrange [-r:r]
 set xrange [-s/2:L - s/2]
 set yrange [-s/2:L - s/2]
-set title "2. three inverse FFTs: heights\n(and two displacements) as they come out"
+set title "2. three inverse FFTs:\nheights (and two\ndisplacements) as they\ncome out"
 plot 'numbers/raw-transform.dat' matrix using ($2*s):($1*s):3 with image
 set title "3. checker sign (-1)^{p+q}:\nthe heights"
 plot 'numbers/heights.dat' matrix using ($2*s):($1*s):3 with image
 
-set title sprintf("4. displace: the lattice moved sideways\n(corner of %g x %g units)", tick_displaced_corner, tick_displaced_corner)
+set title sprintf("4. displace: the lattice\nmoved sideways (corner\nof %g x %g units)", tick_displaced_corner, tick_displaced_corner)
 set xrange [-2:tick_displaced_corner - 2]
 set yrange [-2:tick_displaced_corner - 2]
 plot 'numbers/tick-displaced.dat' using 1:2 with lines lc rgb '#1f5f9f' lw 1
 
-set title "5. normals on the 65 x 65 render grid:\nx component, seam row and column copied"
+set title "5. normals on the 65 x 65\nrender grid: x component,\nseam row and column copied"
 set xrange [-s/2:L + s/2]
 set yrange [-s/2:L + s/2]
 set cbrange [-0.3:0.3]
 plot 'numbers/tick-normals.dat' matrix using ($2*s):($1*s):3 with image
 
 @pal_grey
-set title "6. ripple map: the normals as bytes\n(red byte, 64 x 64 texture)"
+set title "6. normal map: the normals\nas bytes (red byte,\n64 x 64 texture)"
 set xrange [-s/2:L - s/2]
 set yrange [-s/2:L - s/2]
 set cbrange [normal_map_red_min:normal_map_red_max]
 plot 'numbers/normal-map.dat' using ($2*s):($1*s):3 with image
 
-set title sprintf("7. tiles: %d of the 64 candidates drawn\n(seen from above)", start_view_tiles_drawn)
+set title sprintf("7. tiles: %d of the 64\ncandidates drawn\n(seen from above)", start_view_tiles_drawn)
 set xrange [-530:530]
 set yrange [-530:530]
 set style fill solid 0.55 border lc rgb '#1f5f9f'

@@ -4,12 +4,12 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'turned-wind.png'
-set terminal pngcairo size 1400,660
-set multiplot layout 1,2 title sprintf("The wind turned to +x (%.2f units/s, the same seed): the spectrum turns, the calm stripes stay on x + y = 96 and 224\nvariance over %d wave times; on the calm lines it is %.3f of the tile's mean", turned_wind_speed, turned_samples, turned_calm_variance)
+eval canvas(1400, 720)
+set multiplot layout 1,2 title sprintf("The wind turned to +x (%.2f units/s, the same seed): the spectrum turns,\nthe calm stripes stay on x + y = 96 and 224; variance over %d wave times;\non the calm lines it is %.3f of the tile's mean", turned_wind_speed, turned_samples, turned_calm_variance)
 set size ratio -1
 set key off
 @pal_level
-set title 'initial spectrum |h_0(k)|^2, log scale: the lobes lie along x'
+set title "initial spectrum |h_0(k)|^2, log scale:\nthe lobes lie along x"
 set xlabel 'k_x (rad/unit)'
 set ylabel 'k_y (rad/unit)'
 dk = 2 * pi / patch_length
@@ -23,7 +23,7 @@ plot 'numbers/turned-spectrum.dat' matrix using (($2 - 32)*dk):(($1 - 32)*dk):3 
 unset arrow 1
 unset label 1
 @pal_grey
-set title "the heights' variance over its tile mean: the stripes still run along x + y = const"
+set title "the heights' variance over its tile mean:\nthe stripes still run along x + y = const"
 set xlabel 'x (world units)'
 set ylabel 'y (world units)'
 s = lattice_spacing

@@ -4,7 +4,7 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'wave-group.png'
-set terminal pngcairo size 1100,820
+eval canvas(1100, 820)
 T = (group_steps - 1) * group_interval
 D = group_line_length * lattice_spacing
 set title sprintf("Two waves, %g and %.1f units long, along x over %g s: a group %g units long\nblack: a crest followed (%.2f units/s); green: the group's top followed (%.2f units/s)", group_wavelength_1, group_wavelength_2, T, group_length, group_crest_speed, group_top_speed)
@@ -21,8 +21,8 @@ stats 'numbers/wave-group-tracks.dat' index 0 every ::0::0 using 2 name 'C' noou
 stats 'numbers/wave-group-tracks.dat' index 1 every ::0::0 using 2 name 'G' nooutput
 wrap(x) = x - D * floor(x / D)
 plot 'numbers/wave-group.dat' matrix using ($2*group_interval):($1*lattice_spacing):3 with image notitle, \
-     'numbers/wave-group-tracks.dat' index 0 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb 'black' notitle, \
-     'numbers/wave-group-tracks.dat' index 1 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb '#1b9e77' notitle, \
+     'numbers/wave-group-tracks.dat' index 0 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb 'black' title 'a crest, followed', \
+     'numbers/wave-group-tracks.dat' index 1 using 1:(wrap($2)) with points pt 7 ps 0.5 lc rgb '#1b9e77' title 'the group’s top, followed', \
      [0:T] C_min + group_phase_speed*x with lines ls 5 lc rgb 'black' lw 2 \
         title sprintf('phase speed c = ω/|k| = %.2f units/s', group_phase_speed), \
      [0:T] G_min + group_half_phase_speed*x with lines ls 5 lc rgb '#1b9e77' lw 2 \

@@ -3,18 +3,20 @@
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'wedge.png'
-set terminal pngcairo size 1500,840
-set multiplot layout 1,2 title sprintf("The culling wedge from above: its apex %g units behind the camera, its edges 45° either side of the view; each candidate tile is tested at its centre\nthe eye's own 90° field of view (dashed) for comparison; the counts are the overlay's", cull_apex_pull_back)
+eval canvas(1500, 1000)
+set multiplot layout 1,2 title sprintf("The culling wedge from above: its apex %g units behind the camera, its edges 45° either\nside of the view; each candidate tile is tested at its centre; the eye's own 90° field\nof view (dashed) for comparison; the counts are the overlay's", cull_apex_pull_back)
 set size ratio -1
 set xrange [-530:530]
 set yrange [-530:530]
-set xtics 128
-set ytics 128
-set grid xtics ytics ls 6 lw 0.3
+set xtics 256
+set ytics 256
+set mxtics 2
+set mytics 2
+set grid xtics ytics mxtics mytics ls 6 lw 0.3, ls 6 lw 0.3
 set xlabel 'x (world units)'
 set ylabel 'y (world units)'
-set key at screen 0.5, screen 0.01 center bottom horizontal maxrows 2 box opaque
-set bmargin 9
+set key at screen 0.5, screen 0.01 center bottom horizontal maxrows 4 box opaque
+set bmargin 12
 set style fill transparent solid 0.55 border lc rgb '#1f5f9f'
 do for [v=0:1] {
     h = v == 0 ? start_view_heading : turned_view_heading
