@@ -6,7 +6,7 @@ set output 'choppy-profile.png'
 eval canvas(1300, 1100)
 stats 'numbers/choppy-profile.dat' using 4 name 'H' nooutput
 stats 'numbers/choppy-profile.dat' every ::H_index_max::H_index_max using 2 name 'C' nooutput
-set multiplot layout 2,1 title sprintf("Drawn heights along the wind (lattice points (n, n)) of the fixed sea,\nchoppiness %.2f, heights exaggerated; the points gather where the surface is high\n(correlation of height and Jacobian %.2f over the patch); it never folds (smallest Jacobian %.2f)", choppiness, height_jacobian_correlation, jacobian_min)
+set multiplot layout 2,1 title sprintf("Drawn heights along the wind (lattice points (n, n)) of the fixed sea,\nchoppiness %.2f, heights exaggerated; the points gather where the surface is high\n(correlation of height and Jacobian %.2f over the patch); no fold in this frame (smallest Jacobian %.2f)", choppiness, height_jacobian_correlation, jacobian_min)
 set xlabel 'distance along the wind (world units)'
 set ylabel "drawn height\n(world units, x 0.1 applied)"
 set key above horizontal

@@ -4,7 +4,7 @@ load 'style.gpi'
 load 'numbers/values.txt'
 set output 'jacobian.png'
 eval canvas(1500, 800)
-set multiplot layout 1,2 title sprintf("The Jacobian J of the displacement over the fixed sea (choppiness %.2f):\nthe area a small cell keeps once its points move;\nmean %.2f, smallest %.2f; it would fold where J < 0, which it never does", choppiness, jacobian_mean, jacobian_min)
+set multiplot layout 1,2 title sprintf("The Jacobian J of the displacement over the fixed sea (choppiness %.2f):\nthe area a small cell keeps once its points move;\nmean %.2f, smallest %.2f; it would fold where J < 0, nowhere in this frame", choppiness, jacobian_mean, jacobian_min)
 set size ratio -1
 s = lattice_spacing
 L = patch_length
