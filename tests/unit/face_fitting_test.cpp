@@ -9,11 +9,14 @@ namespace {
 TEST(CubeFaceFitting, FirstFaceThatFitsSetsTheSize) {
     const FaceShape odd[] = {{0, 0}, {256, 128}, {128, 128}, {256, 256}, {64, 64}};
     EXPECT_EQ(commonCubeFaceSize(odd, 5, 16384), 128);
-    EXPECT_EQ(commonCubeFaceSize(odd, 5, 100), 64); // 128 is beyond the renderer
+    EXPECT_EQ(commonCubeFaceSize(odd, 5, 128), 128); // at the renderer's limit
+    EXPECT_EQ(commonCubeFaceSize(odd, 5, 127), 64);  // one past it
     const FaceShape noneSquare[] = {{0, 0}, {300, 200}};
     EXPECT_EQ(commonCubeFaceSize(noneSquare, 2, 16384), 300);
     EXPECT_EQ(commonCubeFaceSize(noneSquare, 2, 256), 256);
     EXPECT_EQ(commonCubeFaceSize(noneSquare, 1, 16384), defaultFaceSize);
+    const FaceShape oneSideEmpty[] = {{0, 50}, {50, 0}, {300, 200}};
+    EXPECT_EQ(commonCubeFaceSize(oneSideEmpty, 3, 16384), 300);
 }
 
 TEST(CubeFaceFitting, ScalingAveragesWhatEachTexelCovers) {

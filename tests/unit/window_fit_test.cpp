@@ -29,6 +29,8 @@ TEST(WindowFit, TheFrameStaysOnTheMonitor) {
         {"guessed frame, laptop", {}, {laptop, true, {}, {}}, 1280, 688},
         {"room to spare", {}, {{0, 0, 2560, 1440}, true, {}, {}}, 1280, 1024},
         {"unknown size", {}, {{0, 0, 0, 0}, true, {}, {}}, 1280, 1024},
+        {"unknown width", {}, {{0, 0, 0, 768}, true, {}, {}}, 1280, 1024},
+        {"unknown height", {}, {{0, 0, 1366, 0}, true, {}, {}}, 1280, 1024},
         {"openbox, laptop head", {}, {laptop, true, fullHd, openboxFrame}, 1280, 743},
         {"top panel", {}, {fullHd, true, ScreenArea{0, 30, 1920, 1050}, openboxFrame}, 1280, 1024},
         {"guess, work area", {}, {laptop, true, ScreenArea{0, 0, 1366, 740}, {}}, 1280, 700},
