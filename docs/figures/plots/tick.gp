@@ -1,6 +1,6 @@
 # One tick of the viewer, stage by stage, each a small view of the fixed
 # sea's own data at that stage: evolve, three inverse transforms, checker
-# sign, displace, normals and grid, ripple map, tiles, shade.
+# sign, displace, normals and grid, normal map, tiles, shade.
 load 'style.gpi'
 load 'numbers/values.txt'
 set output 'tick.png'
