@@ -30,6 +30,10 @@ out=$(PATH=$(without) "$source_dir/scripts/install-deps" "${purposes[@]}" 2>&1) 
     { echo "$out"; echo "FAIL: install-deps ${purposes[*]} off apt with everything here" >&2; exit 1; }
 [ -z "$out" ] || { echo "$out"; echo "FAIL: install-deps ${purposes[*]} said something" >&2; exit 1; }
 
+# Building needs none of the headless run's tools.
+out=$(PATH=$(without xdotool Xvfb convert import identify) "$source_dir/scripts/install-deps" build 2>&1) ||
+    { echo "$out"; echo "FAIL: install-deps build wants the headless run's tools" >&2; exit 1; }
+
 # A missing command is named by its package, and nothing is installed.
 if out=$(PATH=$(without xdotool) "$source_dir/scripts/install-deps" run 2>&1); then
     echo "FAIL: install-deps passed without xdotool" >&2
