@@ -37,7 +37,7 @@ STEP_LOG := $(CURDIR)/$(BUILD_DIR)/test-steps.txt
 step = STEP_LOG=$(STEP_LOG) bash scripts/lib/step.sh "$(1)" $(MAKE) $(2)
 
 # The purposes of scripts/install-deps besides running the viewer.
-PURPOSES := test bench package figures guide
+PURPOSES := build test bench package figures guide
 
 .PHONY: all deps $(PURPOSES:%=deps-%) build test-build run package \
 	test test-steps check clang shuffled soak sanitize clang-tests \
@@ -47,13 +47,13 @@ PURPOSES := test bench package figures guide
 all: build
 
 # The packages each command needs, installed when missing: deps for running
-# the viewer, deps-PURPOSE for the others (scripts/install-deps).
+# the viewer headless, deps-PURPOSE for the others (scripts/install-deps).
 deps:
 	@scripts/install-deps run
 $(PURPOSES:%=deps-%): deps-%:
 	@scripts/install-deps $*
 
-build: deps
+build: deps-build
 	@$(call preset,viewer)
 
 # The Release build with the tests, which need GoogleTest, libpng and clang:
@@ -61,8 +61,10 @@ build: deps
 test-build: deps-test
 	@$(call preset,release)
 
+# On a display the viewer needs only what built it; without one, the tools
+# of the headless run too.
 run: build
-	@scripts/run-viewer $(BUILD_DIR)
+	@$(if $(DISPLAY),,scripts/install-deps run &&) scripts/run-viewer $(BUILD_DIR)
 
 # The Debian package of the installed tree, in the build folder.
 package: deps-package

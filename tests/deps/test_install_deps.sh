@@ -22,20 +22,38 @@ without() {
     echo "$dir"
 }
 
-# Every purpose at once: each package of each list looked for.
+# named LINE COMMAND...: the command, install-deps off apt, fails and names
+# one missing package, on the line LINE (a pattern): nothing else is missing.
+named() {
+    local line=$1 out
+    shift
+    if out=$("$@" 2>&1); then
+        echo "FAIL: passed: $*" >&2
+        exit 1
+    fi
+    echo "$out"
+    grep -q "^  $line\$" <<< "$out" && [ "$(grep -c '^  ' <<< "$out")" = 1 ] ||
+        { echo "FAIL: not '$line' alone named" >&2; exit 1; }
+}
+
+# Every purpose at once, from a clone whose build/node lacks the browser's
+# driver: each package of each list is found, and the driver is named with
+# the command that puts it there.
 purposes=(package test figures)
 # The benchmarks' library is the one not every test machine has.
 [ -e /usr/include/benchmark/benchmark.h ] && purposes+=(bench)
-out=$(PATH=$(without) "$source_dir/scripts/install-deps" "${purposes[@]}" 2>&1) ||
-    { echo "$out"; echo "FAIL: install-deps ${purposes[*]} off apt with everything here" >&2; exit 1; }
-[ -z "$out" ] || { echo "$out"; echo "FAIL: install-deps ${purposes[*]} said something" >&2; exit 1; }
+mkdir -p "$farm/clone/scripts"
+cp "$source_dir/scripts/install-deps" "$farm/clone/scripts/"
+module="puppeteer-core@[0-9.]*"
+named "$module: npm install --prefix $farm/clone/build/node --no-audit --no-fund $module" \
+    env PATH="$(without)" "$farm/clone/scripts/install-deps" "${purposes[@]}"
+
+# Building needs none of the headless run's tools: with all else here it
+# passes silently.
+out=$(PATH=$(without xdotool Xvfb convert import identify) "$source_dir/scripts/install-deps" build 2>&1) ||
+    { echo "$out"; echo "FAIL: install-deps build wants the headless run's tools" >&2; exit 1; }
+[ -z "$out" ] || { echo "$out"; echo "FAIL: install-deps build said something" >&2; exit 1; }
 
 # A missing command is named by its package, and nothing is installed.
-if out=$(PATH=$(without xdotool) "$source_dir/scripts/install-deps" run 2>&1); then
-    echo "FAIL: install-deps passed without xdotool" >&2
-    exit 1
-fi
-echo "$out"
-grep -q '^  xdotool: command xdotool$' <<< "$out" || { echo "FAIL: xdotool not named" >&2; exit 1; }
-[ "$(grep -c '^  ' <<< "$out")" = 1 ] || { echo "FAIL: more than xdotool named" >&2; exit 1; }
-echo "install-deps off apt: every purpose found here, a missing command named"
+named "xdotool: command xdotool" env PATH="$(without xdotool)" "$source_dir/scripts/install-deps" run
+echo "install-deps off apt: every purpose found here, a missing command and Node module named"
