@@ -63,9 +63,15 @@ void uploadNeutralFace(GLenum target, int side) {
     uploadTightRows(target, GL_RGB, side, side, GL_RGB, pixels.data());
 }
 
-// The image scaled to shape; the copy is kept in scaled.
-DecodedImage scaledImage(const DecodedImage& image, FaceShape shape,
-                         std::vector<unsigned char>& scaled) {
+// The image scaled to shape, saying so, with why after a comma, when report
+// is set; the copy is kept in scaled.
+DecodedImage scaledImage(const DecodedImage& image, FaceShape shape, const char* fileName,
+                         const char* why, bool report, std::vector<unsigned char>& scaled) {
+    if (report) {
+        std::fprintf(stderr, "%s: %d x %d picture scaled to %d x %d%s\n", fileName, image.width,
+                     image.height, shape.width, shape.height, why);
+        std::fflush(stderr);
+    }
     scaled = scalePicture(image.pixels, image.width, image.height, image.components, shape.width,
                           shape.height);
     return DecodedImage{scaled.data(), shape.width, shape.height, image.components, nullptr};
@@ -79,13 +85,8 @@ DecodedImage fitFace(const DecodedImage& image, const char* fileName, int side, 
                      std::vector<unsigned char>& scaled) {
     if (image.pixels == nullptr || (image.width == side && image.height == side))
         return image;
-    if (report) {
-        std::fprintf(stderr,
-                     "%s: %d x %d picture scaled to %d x %d, the size of its cube map's faces\n",
-                     fileName, image.width, image.height, side, side);
-        std::fflush(stderr);
-    }
-    return scaledImage(image, FaceShape{side, side}, scaled);
+    return scaledImage(image, FaceShape{side, side}, fileName, ", the size of its cube map's faces",
+                       report, scaled);
 }
 
 // The JPEG loader has brought the picture within maxSide by its own scales
@@ -98,10 +99,8 @@ DecodedImage fitTexture(const DecodedImage& image, const char* fileName, int max
     const FaceShape shape = shapeWithin(shapeOf(image), maxSide);
     if (shape.width == image.width && shape.height == image.height)
         return image;
-    std::fprintf(stderr, "%s: %d x %d picture scaled to %d x %d, at most %d pixels a side\n",
-                 fileName, image.width, image.height, shape.width, shape.height, maxSide);
-    std::fflush(stderr);
-    return scaledImage(image, shape, scaled);
+    const std::string why = ", at most " + std::to_string(maxSide) + " pixels a side";
+    return scaledImage(image, shape, fileName, why.c_str(), true, scaled);
 }
 
 } // namespace
