@@ -41,7 +41,7 @@ PURPOSES := build test bench package figures guide
 
 .PHONY: all deps $(PURPOSES:%=deps-%) build test-build run package \
 	test test-steps check clang shuffled soak sanitize clang-tests \
-	timeboxed-tests release-tests side-by-side-tests fuzz-tests \
+	release-tests fuzz-tests \
 	bench reference-pictures figures guide icons fuzz clean
 
 all: build
@@ -86,12 +86,11 @@ clang: deps-test
 # Each build once, then the tests, never more at once than JOBS (the cores):
 # 1. the Release build (g++) with the tests;
 # 2. the clang build: sanitizers, fuzzers, warnings as errors;
-# 3. the one-minute soak in one slot, beside the sanitized tests (the unit and
-#    GL tests, the figures' checks, one end-to-end run of the viewer) and the
-#    fuzzers' replays and fixed runs in the others;
-# 4. every other test of the Release build, each in a process of its own, in
+# 3. the sanitized tests (the unit and GL tests, the figures' checks, one
+#    end-to-end run of the viewer) and the fuzzers' replays and fixed runs;
+# 4. every test of the Release build, each in a process of its own, in
 #    random order, the end-to-end ones each on an X server of its own; among
-#    them each test binary whole in three shuffled orders.
+#    them each test binary whole in three shuffled orders, and the soak.
 # Each step's wall and CPU time is said after it and again at the end.
 test: deps-test
 	@mkdir -p $(BUILD_DIR) && rm -f $(STEP_LOG)
@@ -101,21 +100,11 @@ test: deps-test
 test-steps:
 	@$(call step,release build (g++),test-build)
 	@$(call step,clang build,clang)
-	@$(call step,soak beside sanitized tests,side-by-side-tests)
+	@$(call step,sanitized tests and fuzzers,clang-tests)
 	@$(call step,release tests,release-tests)
 
-# The slots beside the soak's one: JOBS - 1, at least one.
-SIDE_JOBS := $(shell j=$$(($(JOBS) - 1)); echo $$((j > 0 ? j : 1)))
-side-by-side-tests:
-	@$(MAKE) -j$(if $(filter 1,$(JOBS)),1,2) --output-sync=target timeboxed-tests \
-		clang-tests CLANG_JOBS=$(SIDE_JOBS)
-
-timeboxed-tests:
-	@ctest --preset timeboxed -j1
-
-CLANG_JOBS ?= $(JOBS)
 clang-tests:
-	@$(call xvfb,$(CLANG_DIR)) ctest --preset clang -j$(CLANG_JOBS)
+	@$(call xvfb,$(CLANG_DIR)) ctest --preset clang -j$(JOBS)
 
 release-tests:
 	@$(call xvfb,$(RELEASE_DIR)) ctest --preset release -j$(JOBS)
@@ -162,9 +151,10 @@ icons: deps
 guide: deps-guide
 	@scripts/render-guide $(BUILD_DIR)/guide
 
-# Ten minutes of the viewer with its resident memory watched.
+# Ten times the frames of make test's soak (about ten minutes of the full
+# window), with the viewer's resident memory watched.
 soak: test-build
-	@OCEAN_BUILD=$(CURDIR)/$(RELEASE_DIR) SOAK_SECONDS=600 bash tests/e2e/test_soak.sh
+	@OCEAN_BUILD=$(CURDIR)/$(RELEASE_DIR) SOAK_FRAMES=9000 bash tests/e2e/test_soak.sh
 
 # The viewer's CPU time a frame and frame rate under Xvfb, shaded and
 # unshaded; with BASE=<revision>, beside that revision built in

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a test of the build folder BUILD has no label: the test presets
-# pick tests by label, and make test would leave an unlabelled one out of its
-# sanitized and timeboxed runs unseen. Usage: check_labels.sh BUILD
+# pick tests by label, and make test would leave an unlabelled one out of the
+# runs that choose by label (the sanitized and fuzz runs) unseen.
+# Usage: check_labels.sh BUILD
 set -euo pipefail
 cd "$1"
 # -LE . leaves out every test with a label: what is left has none.

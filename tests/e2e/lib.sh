@@ -2,6 +2,13 @@
 # (scripts/lib/session.sh) and the looks at the screen only the tests take.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/session.sh"
 
+# The viewer draws frame after frame for as long as a test runs, and a test
+# looks at few of them. The software renderer rasterises on a thread for each
+# core besides the viewer's own: each frame then comes sooner, but the frames
+# no test looks at take every core, beside the other tests. On the viewer's
+# own thread it keeps to one core (LP_NUM_THREADS given outside still holds).
+export LP_NUM_THREADS=${LP_NUM_THREADS-0}
+
 # Counts the pure white pixels of the overlay's corner, where its text goes,
 # at the foot of the window.
 white_in_overlay_corner() {
