@@ -86,7 +86,7 @@ clang: deps-test
 # Each build once, then the tests, never more at once than JOBS (the cores):
 # 1. the Release build (g++) with the tests;
 # 2. the clang build: sanitizers, fuzzers, warnings as errors;
-# 3. the sanitized tests (the unit and GL tests, the figures' checks, one
+# 3. the sanitized tests (the unit and GL tests, the figure tools' checks, one
 #    end-to-end run of the viewer) and the fuzzers' replays and fixed runs;
 # 4. every test of the Release build, each in a process of its own, in
 #    random order, the end-to-end ones each on an X server of its own; among
