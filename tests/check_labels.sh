@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a test of the build folder BUILD has no label: the test presets
-# pick tests by label, and make test would leave an unlabelled one out of the
-# runs that choose by label (the sanitized and fuzz runs) unseen.
+# Fails when a test of the build folder BUILD has no label: the shuffled,
+# sanitize and fuzz presets, and ctest -L, pick tests by label and would
+# leave an unlabelled one out unseen.
 # Usage: check_labels.sh BUILD
 set -euo pipefail
 cd "$1"
