@@ -6,6 +6,8 @@
 source "$(cd "$(dirname "$0")/../.." && pwd)/scripts/lib/session.sh"
 
 OCEAN_LD_PRELOAD=$OCEAN_BUILD/bench/fps/libfps_swap_counter.so
+# As in the end-to-end tests: the frames nobody counts here take one core.
+export LP_NUM_THREADS=${LP_NUM_THREADS-0}
 
 # The log $1 holds at least $2 swaps.
 swaps_logged() { [ "$(grep -c '^swap ' "$1")" -ge "$2" ]; }
