@@ -151,8 +151,9 @@ icons: deps
 guide: deps-guide
 	@scripts/render-guide $(BUILD_DIR)/guide
 
-# Ten times the frames of make test's soak (about ten minutes of the full
-# window), with the viewer's resident memory watched.
+# Ten times the frames of make test's soak (what ten minutes give at the full
+# window; less than half that on the soak's small screen), with the viewer's
+# resident memory watched.
 soak: test-build
 	@OCEAN_BUILD=$(CURDIR)/$(RELEASE_DIR) SOAK_FRAMES=9000 bash tests/e2e/test_soak.sh
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a test of the build folder BUILD has no label: the shuffled,
-# sanitize and fuzz presets, and ctest -L, pick tests by label and would
-# leave an unlabelled one out unseen.
+# Fails when a test of the build folder BUILD has no label: the shuffled and
+# fuzz presets, and ctest -L, pick tests by label and would leave an
+# unlabelled one out unseen.
 # Usage: check_labels.sh BUILD
 set -euo pipefail
 cd "$1"

@@ -6,7 +6,8 @@
 source "$(cd "$(dirname "$0")/../.." && pwd)/scripts/lib/session.sh"
 
 OCEAN_LD_PRELOAD=$OCEAN_BUILD/bench/fps/libfps_swap_counter.so
-# As in the end-to-end tests: the frames nobody counts here take one core.
+# As in the end-to-end tests: the frames drawn while the test waits take one
+# core, not all.
 export LP_NUM_THREADS=${LP_NUM_THREADS-0}
 
 # The log $1 holds at least $2 swaps.
